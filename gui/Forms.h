@@ -1,0 +1,52 @@
+// Top-level windows: forms shown modelessly or modally.
+#pragma once
+
+#include "gui/Controls.h"
+
+class TMainMenu;
+
+enum TBorderStyle { bsSizeable, bsDialog };
+enum TPosition { poDesigned, poScreenCenter };
+
+class TForm : public TWinControl {
+public:
+    // owner: the window that a modal form disables while it is shown.
+    explicit TForm(TForm* owner = nullptr, TBorderStyle border = bsSizeable);
+    ~TForm() override;
+
+    TForm* Owner() const { return owner_; }
+    TPosition Position = poDesigned;
+    TBorderStyle BorderStyle() const { return border_; }
+
+    void SetClientSize(int w, int h);
+    void SetMenu(TMainMenu* menu);
+    TMainMenu* Menu() const { return menu_; }
+
+    void Show();
+    void Hide();
+    void Close();
+    int ShowModal();
+    bool Modal() const { return modal_; }
+    int ModalResult = mrNone;
+
+    TNotifyEvent OnShow;
+    TNotifyEvent OnResize;
+    TCloseQueryEvent OnCloseQuery;
+    TNotifyEvent OnDestroy;
+
+    // Tab order: the focusable controls in the order the form lists them.
+    std::vector<TControl*> TabOrder;
+    void SelectNext(bool forward);
+    TControl* ActiveControl = nullptr;  // focused first when shown
+
+    bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    // Runs the close query; true when the form may close.
+    bool CloseQuery();
+
+private:
+    TForm* owner_;
+    TBorderStyle border_;
+    TMainMenu* menu_ = nullptr;
+    bool modal_ = false;
+    bool shownOnce_ = false;
+};

@@ -1,0 +1,11 @@
+#include "src/Files.h"
+
+TFilesForm* FilesForm = nullptr;
+
+TFilesForm::TFilesForm()
+{
+    SetCaption("Tavlen Ver.0.0.2");
+    SetBounds(201, 121, 650, 450);
+}
+
+TFilesForm::~TFilesForm() = default;
