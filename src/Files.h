@@ -1,12 +1,77 @@
-// The comparison window.
+// The comparison window: two text panes side by side, the two lists of
+// difference numbers at the left edge, the status bar with the counters and
+// the two paths, the main menu and the panes' pop-up menu.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gui/ComCtrls.h"
 #include "gui/Forms.h"
+#include "gui/Menus.h"
+#include "gui/StdCtrls.h"
+#include "text/PaneLines.h"
 
 class TFilesForm : public TForm {
 public:
     TFilesForm();
     ~TFilesForm() override;
+
+    TStatusBar* StatusBar1;
+    TMainMenu* MainMenu1;
+    TMenuItem *File1, *OpenMenu, *ExitMenu, *Compare1, *AllCompareMenu, *ClearMenu, *Option1, *SameMenu, *Help1,
+        *AboutMenu;
+    TPanel* LeftPanel;
+    TListBox *Ret1ListBox, *Ret2ListBox;
+    TListBox *SrcListBox, *DestListBox;
+    TPopupMenu* PopupMenu1;
+    TMenuItem *OpenItem, *EditItem, *UpdateItem;
+    TMenuItem* SoftMenu;
+
+    bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    // Zero-based indexes of the highlighted lines of each pane, ascending.
+    std::vector<int32_t> SrcDiffLines;
+    std::vector<int32_t> DestDiffLines;
+    bool SrcIsCurrent = false;
+    std::string SrcFileName;
+    std::string DestFileName;
+
+    // The entries of the two panes: numbered lines, held compactly.
+    TPaneLines SrcLines;
+    TPaneLines DestLines;
+
+    void FormResize(TObject* Sender);
+    void ExitMenuClick(TObject* Sender);
+    void SoftMenuClick(TObject* Sender);
+    void AboutMenuClick(TObject* Sender);
+
+    void LoadPane(TListBox* pane, const std::string& fileName);
+    void OpenMenuClick(TObject* Sender);
+    void SrcListBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void DestListBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void OpenItemClick(TObject* Sender);
+    void EditItemClick(TObject* Sender);
+    void UpdateItemClick(TObject* Sender);
+
+    void AllCompareMenuClick(TObject* Sender);
+    void ClearMenuClick(TObject* Sender);
+    void CompareLines();
+
+    void SrcListBoxDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+    void DestListBoxDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+    void Ret1ListBoxClick(TObject* Sender);
+    void Ret2ListBoxClick(TObject* Sender);
+    void ScrollIntoView(TListBox* pane, int index);
+    void WMCtlColorListBox(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    void SameMenuClick(TObject* Sender);
+
+    TPaneLines& LinesOf(TListBox* pane) { return pane == SrcListBox ? SrcLines : DestLines; }
+
+    // The tests reach the private state through this.
+    friend struct FilesFormProbe;
 };
 
 extern TFilesForm* FilesForm;
