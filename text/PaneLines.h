@@ -17,18 +17,26 @@ public:
     // Splits text into lines (see text/Lines.h) and keeps it.
     void Assign(std::string text);
     void Clear();
+    void Swap(TPaneLines& other) noexcept;
 
-    int Count() const;
+    int Count() const { return (int)starts_.size(); }
     std::string Text(int index) const;  // the whole entry
     // The line's own bytes, without label.
-    const char* LineData(int index) const;
+    const char* LineData(int index) const { return text_.data() + starts_[index]; }
     size_t LineLength(int index) const;
-    int LabelWidth() const;
+    int LabelWidth() const { return labelWidth_; }
 
     // True when entry i of a and entry i of b are the same bytes.
     static bool EntriesEqual(const TPaneLines& a, const TPaneLines& b, int index);
 
+    // Bytes held, for the memory figures of the benchmark.
+    size_t MemoryUsed() const { return text_.capacity() + starts_.capacity() * sizeof(size_t); }
+
 private:
     std::string text_;
-    // (layout of the line offsets: see the .cpp)
+    // Offset of the first byte of every line. A line ends where its line
+    // break begins, which is found from the start of the next line (or the
+    // end of the text): at most two bytes before it.
+    std::vector<size_t> starts_;
+    int labelWidth_ = 0;
 };

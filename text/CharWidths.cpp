@@ -1,0 +1,67 @@
+#include "text/CharWidths.h"
+
+#include <algorithm>
+
+#include "text/Ansi.h"
+#include "text/PaneLines.h"
+
+TCharWidths::TCharWidths(Measure measure) : measure_(std::move(measure)), pair_(65536, -1)
+{
+    for (int c = 0; c < 256; ++c) {
+        char b = (char)c;
+        single_[c] = measure_(&b, 1);
+    }
+}
+
+int TCharWidths::Pair(unsigned char lead, unsigned char trail)
+{
+    int& w = pair_[lead * 256 + trail];
+    if (w < 0) {
+        char b[2] = {(char)lead, (char)trail};
+        w = measure_(b, 2);
+    }
+    return w;
+}
+
+int TCharWidths::Width(const char* p, size_t n)
+{
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(p);
+    int total = 0;
+    size_t i = 0;
+    while (i < n) {
+        unsigned char c = s[i];
+        if (IsLeadByte(c) && i + 1 < n) {
+            total += Pair(c, s[i + 1]);
+            i += 2;
+        } else {
+            total += single_[c];
+            ++i;
+        }
+    }
+    return total;
+}
+
+int WidestEntry(const TPaneLines& lines, TCharWidths& widths)
+{
+    int count = lines.Count();
+    if (count == 0) return 0;
+    // Every label is spaces and digits of the same total length, so its
+    // width follows from the digits of the number alone.
+    int labelWidth = lines.LabelWidth();
+    int space = widths.Width(" ", 1);
+    int bar = widths.Width("| ", 2);
+    int digit[10];
+    for (int d = 0; d < 10; ++d) {
+        char c = (char)('0' + d);
+        digit[d] = widths.Width(&c, 1);
+    }
+    int widest = 0;
+    for (int i = 0; i < count; ++i) {
+        int number = i + 1, w = 0, n = 0;
+        for (; number > 0; number /= 10, ++n) w += digit[number % 10];
+        w += std::max(labelWidth - n, 0) * space + bar;
+        w += widths.Width(lines.LineData(i), lines.LineLength(i));
+        widest = std::max(widest, w);
+    }
+    return widest;
+}
