@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <vector>
 
-#include <psapi.h>
-
 #include "bench/Bench.h"
 #include "gui/Application.h"
 #include "gui/Classes.h"
 #include "gui/Win32.h"
+
+#include <psapi.h>
 
 namespace {
 
