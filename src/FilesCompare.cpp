@@ -158,13 +158,18 @@ void TFilesForm::CompareLines()
     // last wrote, starting from 0, so a run that records nothing on a side
     // leaves that counter's earlier text.
     int shownTotal0 = 0, shownTotal2 = 0;
+    int shownRet1 = 0, shownRet2 = 0;  // the lists are empty at the start
     auto publish = [&](int total0, int total2) {
         if (total0 != shownTotal0) StatusBar1->SetPanelText(0, std::to_string(total0));
         if (total2 != shownTotal2) StatusBar1->SetPanelText(2, std::to_string(total2));
         shownTotal0 = total0;
         shownTotal2 = total2;
-        if (Ret1ListBox->Count() != Ret1ListBox->Items.Count()) Ret1ListBox->ItemsChanged();
-        if (Ret2ListBox->Count() != Ret2ListBox->Items.Count()) Ret2ListBox->ItemsChanged();
+        // The entries are added to the lists' items as they are found; the
+        // windows learn the new counts here, once per slice.
+        if (Ret1ListBox->Items.Count() != shownRet1) Ret1ListBox->ItemsChanged();
+        if (Ret2ListBox->Items.Count() != shownRet2) Ret2ListBox->ItemsChanged();
+        shownRet1 = Ret1ListBox->Items.Count();
+        shownRet2 = Ret2ListBox->Items.Count();
     };
     TSliceClock clock;
     // Returns false when the program is ending and the run must stop.
