@@ -116,6 +116,14 @@ HFONT TFont::Handle()
     return handle_;
 }
 
+std::wstring ToDrawnText(const std::string& text)
+{
+    std::wstring w = ToWide(text);
+    for (auto& c : w)
+        if (c == L'\0') c = kNulPlaceholder;
+    return w;
+}
+
 void TCanvas::Prepare()
 {
     if (Font) SelectObject(Handle, Font->Handle());
@@ -134,7 +142,7 @@ void TCanvas::FillRect(const TRect& r)
 void TCanvas::TextOut(int x, int y, const std::string& text)
 {
     Prepare();
-    std::wstring w = ToWide(text);
+    std::wstring w = ToDrawnText(text);
     ExtTextOutW(Handle, x, y, 0, nullptr, w.c_str(), (UINT)w.size(), nullptr);
 }
 
@@ -142,14 +150,14 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text)
 {
     Prepare();
     RECT rc{r.Left, r.Top, r.Right, r.Bottom};
-    std::wstring w = ToWide(text);
+    std::wstring w = ToDrawnText(text);
     ExtTextOutW(Handle, x, y, ETO_CLIPPED | ETO_OPAQUE, &rc, w.c_str(), (UINT)w.size(), nullptr);
 }
 
 int TCanvas::TextWidth(const std::string& text)
 {
     Prepare();
-    std::wstring w = ToWide(text);
+    std::wstring w = ToDrawnText(text);
     SIZE sz{};
     GetTextExtentPoint32W(Handle, w.c_str(), (int)w.size(), &sz);
     return sz.cx;

@@ -56,6 +56,12 @@ struct TBrush {
     TColor Color = clWindow;
 };
 
+// A NUL byte is part of a line's text; it is drawn and measured as this
+// character (the empty-set sign), which no code page 932 text can contain.
+constexpr wchar_t kNulPlaceholder = 0x2205;
+// The text as it is drawn: code page 932 to UTF-16, NUL shown as above.
+std::wstring ToDrawnText(const std::string& text);
+
 // A drawing surface over a device context that it does not own.
 class TCanvas {
 public:

@@ -1,11 +1,301 @@
+// The comparison window: construction and layout, the resize rule, Exit and
+// the help messages; loading files into the panes, the Open commands and the
+// panes' pop-up commands. The comparison run, the painting of the rows and
+// linked scrolling are in FilesCompare.cpp.
 #include "src/Files.h"
+
+#include <algorithm>
+
+#include "forms/FilesLayout.h"
+#include "gui/Application.h"
+#include "gui/Exception.h"
+#include "src/BrowseFileDlg.h"
+#include "text/Ansi.h"
+#include "text/ShortPath.h"
 
 TFilesForm* FilesForm = nullptr;
 
-TFilesForm::TFilesForm()
+using namespace FilesLayout;
+
+namespace {
+
+TListBox* MakeList(TWinControl* parent, bool multiSelect, TAlign align, int width)
 {
-    SetCaption("Tavlen Ver.0.0.2");
-    SetBounds(201, 121, 650, 450);
+    auto* list = parent->Make<TListBox>(multiSelect, multiSelect);
+    list->Font = std::make_unique<TFont>(ListFont, FontHeight, SHIFTJIS_CHARSET);
+    SendMessageW(list->Handle, WM_SETFONT, (WPARAM)list->Font->Handle(), FALSE);
+    list->SetItemHeight(ItemHeight);
+    list->SetWidth(width);
+    list->SetAlign(align);
+    return list;
 }
 
-TFilesForm::~TFilesForm() = default;
+TMenuItem* MakeItem(TMenuItem* parent, const char* caption, const char* name)
+{
+    TMenuItem* item = parent->Add(new TMenuItem(caption));
+    item->Name = name;
+    return item;
+}
+
+std::string ProgramFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, &path[0], (DWORD)path.size());
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return ExtractFilePath(ToAnsi(path));
+}
+
+}  // namespace
+
+TFilesForm::TFilesForm() : TForm(nullptr, bsSizeable)
+{
+    Name = "FilesForm";
+    SetCaption("Tavlen Ver.0.0.2");
+    Font = std::make_unique<TFont>(WindowFont, FontHeight, SHIFTJIS_CHARSET);
+    SendMessageW(Handle, WM_SETFONT, (WPARAM)Font->Handle(), FALSE);
+
+    StatusBar1 = Make<TStatusBar>();
+    StatusBar1->Name = "StatusBar1";
+    SendMessageW(StatusBar1->Handle, WM_SETFONT, (WPARAM)Font->Handle(), FALSE);
+    StatusBar1->SetHeight(StatusBarHeight);
+    StatusBar1->SetAlign(alBottom);
+    for (const PanelSpec& spec : Panels) {
+        TStatusPanel p;
+        p.Width = spec.width;
+        p.Alignment = spec.alignment;
+        p.Bevel = spec.bevel;
+        StatusBar1->AddPanel(p);
+    }
+
+    MainMenu1 = new TMainMenu();
+    File1 = MakeItem(MainMenu1, "ファイル（&F）", "File1");
+    OpenMenu = MakeItem(File1, "開く(&O)", "OpenMenu");
+    OpenMenu->ShortCutKey = 'O';
+    OpenMenu->ShortCutShift = ssCtrl;
+    ExitMenu = MakeItem(File1, "終了(&X)", "ExitMenu");
+    Compare1 = MakeItem(MainMenu1, "比較(&M)", "Compare1");
+    AllCompareMenu = MakeItem(Compare1, "すべての文字列(&A)", "AllCompareMenu");
+    ClearMenu = MakeItem(Compare1, "結果をクリア(&C)", "ClearMenu");
+    Option1 = MakeItem(MainMenu1, "オプション(&O)", "Option1");
+    SameMenu = MakeItem(Option1, "連動する(&E)", "SameMenu");
+    SameMenu->SetChecked(true);
+    Help1 = MakeItem(MainMenu1, "ヘルプ(&H)", "Help1");
+    SoftMenu = MakeItem(Help1, "ソフトについて（&S）...", "SoftMenu");
+    AboutMenu = MakeItem(Help1, "バージョン情報(&A)...", "AboutMenu");
+
+    LeftPanel = Make<TPanel>(false);
+    LeftPanel->Name = "LeftPanel";
+    LeftPanel->SetWidth(LeftPanelWidth);
+    LeftPanel->SetAlign(alLeft);
+    Ret1ListBox = MakeList(LeftPanel, false, alLeft, RetListWidth);
+    Ret1ListBox->Name = "Ret1ListBox";
+    Ret2ListBox = MakeList(LeftPanel, false, alRight, RetListWidth);
+    Ret2ListBox->Name = "Ret2ListBox";
+    DestListBox = MakeList(this, true, alRight, DestPaneWidth);
+    DestListBox->Name = "DestListBox";
+    SrcListBox = MakeList(this, true, alClient, 0);
+    SrcListBox->Name = "SrcListBox";
+
+    PopupMenu1 = new TPopupMenu();
+    OpenItem = MakeItem(PopupMenu1, "開く(&O)", "OpenItem");
+    EditItem = MakeItem(PopupMenu1, "編集(&E)", "EditItem");
+    UpdateItem = MakeItem(PopupMenu1, "最新のデータに更新(&R)", "UpdateItem");
+    SrcListBox->PopupMenu = PopupMenu1;
+    DestListBox->PopupMenu = PopupMenu1;
+
+    TabOrder = {Ret1ListBox, Ret2ListBox, SrcListBox, DestListBox};
+
+    // Construction proper.
+    SrcDiffLines.clear();
+    DestDiffLines.clear();
+    SrcFileName = "";
+    DestFileName = "";
+    SrcListBox->Style = lbOwnerDrawFixed;
+    DestListBox->Style = lbOwnerDrawFixed;
+    SrcListBox->SetSource(&SrcSource);
+    DestListBox->SetSource(&DestSource);
+    StatusBar1->SetPanelText(0, "");
+    StatusBar1->SetPanelText(2, "");
+    sel_folder_dlg.folder = ProgramFolder();
+    SrcIsCurrent = false;
+
+    // Handlers.
+    OpenMenu->OnClick = [this](TObject* s) { OpenMenuClick(s); };
+    ExitMenu->OnClick = [this](TObject* s) { ExitMenuClick(s); };
+    AllCompareMenu->OnClick = [this](TObject* s) { AllCompareMenuClick(s); };
+    ClearMenu->OnClick = [this](TObject* s) { ClearMenuClick(s); };
+    SameMenu->OnClick = [this](TObject* s) { SameMenuClick(s); };
+    SoftMenu->OnClick = [this](TObject* s) { SoftMenuClick(s); };
+    AboutMenu->OnClick = [this](TObject* s) { AboutMenuClick(s); };
+    OpenItem->OnClick = [this](TObject* s) { OpenItemClick(s); };
+    EditItem->OnClick = [this](TObject* s) { EditItemClick(s); };
+    UpdateItem->OnClick = [this](TObject* s) { UpdateItemClick(s); };
+    Ret1ListBox->OnClick = [this](TObject* s) { Ret1ListBoxClick(s); };
+    Ret2ListBox->OnClick = [this](TObject* s) { Ret2ListBoxClick(s); };
+    SrcListBox->OnDrawItem = [this](TWinControl* c, int i, TRect r, TOwnerDrawState st) {
+        SrcListBoxDrawItem(c, i, r, st);
+    };
+    DestListBox->OnDrawItem = [this](TWinControl* c, int i, TRect r, TOwnerDrawState st) {
+        DestListBoxDrawItem(c, i, r, st);
+    };
+    SrcListBox->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        SrcListBoxMouseDown(s, b, sh, x, y);
+    };
+    DestListBox->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+        DestListBoxMouseDown(s, b, sh, x, y);
+    };
+
+    SetMenu(MainMenu1);
+    SetBounds(FormLeft, FormTop, FormWidth, FormHeight);
+    // The window's frame and title bar are the system's; the client area
+    // keeps the designed size that the layout rules are made for.
+    SetClientSize(FilesLayout::ClientWidth, FilesLayout::ClientHeight);
+    OnResize = [this](TObject* s) { FormResize(s); };
+    FormResize(this);
+}
+
+TFilesForm::~TFilesForm()
+{
+    if (Handle) ShowWindow(Handle, SW_HIDE);
+    OnResize = nullptr;
+    // The panes' sources go with this object; the controls outlive it a
+    // little, until the inherited destruction.
+    SrcListBox->SetSource(nullptr);
+    DestListBox->SetSource(nullptr);
+    SrcDiffLines.clear();
+    DestDiffLines.clear();
+    SrcFileName.clear();
+    DestFileName.clear();
+    if (Handle) ::SetMenu(Handle, nullptr);
+    delete MainMenu1;
+    delete PopupMenu1;
+    MainMenu1 = nullptr;
+    PopupMenu1 = nullptr;
+    PaneWidths.reset();
+    if (PaneWidthsDC) DeleteDC(PaneWidthsDC);
+    if (FilesForm == this) FilesForm = nullptr;
+}
+
+int TFilesForm::HalfWidth() const { return (ClientWidth() - LeftPanel->Width()) / 2; }
+
+std::string TFilesForm::ShortenedPath(const std::string& path, int width)
+{
+    return ShortenPath(path, width, [this](const std::string& s) { return StatusBar1->TextWidth(s); });
+}
+
+TCharWidths& TFilesForm::PaneCharWidths()
+{
+    if (!PaneWidths) {
+        PaneWidthsDC = CreateCompatibleDC(nullptr);
+        TFont* font = SrcListBox->Font.get();
+        SelectObject(PaneWidthsDC, font->Handle());
+        HDC dc = PaneWidthsDC;
+        PaneWidths = std::make_unique<TCharWidths>([dc](const char* p, size_t n) {
+            TCanvas canvas(dc);
+            return canvas.TextWidth(std::string(p, n));
+        });
+    }
+    return *PaneWidths;
+}
+
+// ------------------------------------------------------------ the window
+
+void TFilesForm::FormResize(TObject* Sender)
+{
+    int half = HalfWidth();
+    DestListBox->SetWidth(std::max(half, 0));
+    StatusBar1->SetPanelWidth(SrcPathPanel, std::max(half - 4, 0));
+    if (StatusBar1->PanelText(SrcPathPanel).empty()) return;
+    StatusBar1->SetPanelText(SrcPathPanel, ShortenedPath(SrcFileName, half));
+    StatusBar1->SetPanelText(DestPathPanel, ShortenedPath(DestFileName, half));
+}
+
+void TFilesForm::ExitMenuClick(TObject* Sender) { Close(); }
+
+void TFilesForm::SoftMenuClick(TObject* Sender)
+{
+    ShowMessage("Tavlen はテキストファイルの文字列を比較するツールです。\r\n全文字列に対して比較ができます。");
+}
+
+void TFilesForm::AboutMenuClick(TObject* Sender)
+{
+    ShowMessage("　Tavlen Ver.0.0.2　\r\n　Copyright (C) 2026 Brisvane　");
+}
+
+// ------------------------------------------------------------- the panes
+
+void TFilesForm::LoadPane(TListBox* pane, const std::string& fileName)
+{
+    // The file's lines, read with write access denied to others. A file
+    // that cannot be opened ends the load here, with the pane as it was.
+    TPaneLines loaded;
+    loaded.Assign(ReadWholeFile(fileName));
+
+    int half = HalfWidth();
+    if (pane == SrcListBox) {
+        SrcFileName = fileName;
+        StatusBar1->SetPanelText(SrcPathPanel, ShortenedPath(fileName, half));
+    } else {
+        DestFileName = fileName;
+        StatusBar1->SetPanelText(DestPathPanel, ShortenedPath(fileName, half));
+    }
+
+    // The labels are formed when an entry is asked for; the pane takes the
+    // new lines in one step and starts afresh at its first entry.
+    TPaneLines& lines = LinesOf(pane);
+    lines.Swap(loaded);
+    pane->ItemsChanged();
+    loaded.Clear();
+
+    pane->SetHorizontalExtent(WidestEntry(lines, PaneCharWidths()));
+    Application.ProcessMessages();
+}
+
+void TFilesForm::OpenMenuClick(TObject* Sender)
+{
+    {
+        std::unique_ptr<TBrowseFileDlgForm> dialog(new TBrowseFileDlgForm(this));
+        if (dialog->ShowModal() != mrOk) return;
+        if (!sel_folder_dlg.file_path.empty()) LoadPane(SrcListBox, sel_folder_dlg.file_path);
+    }
+    std::unique_ptr<TBrowseFileDlgForm> dialog(new TBrowseFileDlgForm(this));
+    if (dialog->ShowModal() == mrOk && !sel_folder_dlg.file_path.empty())
+        LoadPane(DestListBox, sel_folder_dlg.file_path);
+}
+
+void TFilesForm::SrcListBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbRight) SrcIsCurrent = true;
+}
+
+void TFilesForm::DestListBoxMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbRight) SrcIsCurrent = false;
+}
+
+void TFilesForm::OpenItemClick(TObject* Sender)
+{
+    std::unique_ptr<TBrowseFileDlgForm> dialog(new TBrowseFileDlgForm(this));
+    if (dialog->ShowModal() == mrOk && !sel_folder_dlg.file_path.empty())
+        LoadPane(SrcIsCurrent ? SrcListBox : DestListBox, sel_folder_dlg.file_path);
+}
+
+void TFilesForm::EditItemClick(TObject* Sender)
+{
+    const std::string& path = SrcIsCurrent ? SrcFileName : DestFileName;
+    ShellExecuteW(Handle, L"open", ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TFilesForm::UpdateItemClick(TObject* Sender)
+{
+    if (SrcIsCurrent)
+        LoadPane(SrcListBox, SrcFileName);
+    else
+        LoadPane(DestListBox, DestFileName);
+}

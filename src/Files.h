@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "gui/Forms.h"
 #include "gui/Menus.h"
 #include "gui/StdCtrls.h"
+#include "text/CharWidths.h"
 #include "text/PaneLines.h"
 
 class TFilesForm : public TForm {
@@ -42,6 +44,28 @@ private:
     // The entries of the two panes: numbered lines, held compactly.
     TPaneLines SrcLines;
     TPaneLines DestLines;
+
+    // The panes show their lines through these.
+    class TPaneSource : public TListItemSource {
+    public:
+        explicit TPaneSource(const TPaneLines& lines) : lines_(lines) {}
+        int Count() const override { return lines_.Count(); }
+        std::string Text(int index) const override { return lines_.Text(index); }
+
+    private:
+        const TPaneLines& lines_;
+    };
+    TPaneSource SrcSource{SrcLines};
+    TPaneSource DestSource{DestLines};
+
+    // Character widths of the panes' font, measured once each.
+    std::unique_ptr<TCharWidths> PaneWidths;
+    HDC PaneWidthsDC = nullptr;
+    TCharWidths& PaneCharWidths();
+
+    // (client width - width of LeftPanel) / 2, the width of the right pane.
+    int HalfWidth() const;
+    std::string ShortenedPath(const std::string& path, int width);
 
     void FormResize(TObject* Sender);
     void ExitMenuClick(TObject* Sender);
