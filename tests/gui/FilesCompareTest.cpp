@@ -4,6 +4,7 @@
 // and the status bar.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -28,10 +29,12 @@ std::string Lines(int n, std::function<std::string(int, std::string)> change = n
     return text;
 }
 
-std::vector<std::string> Items(TListBox* list)
+// The entries that the list's window holds, as it shows them.
+std::vector<std::string> Shown(TListBox* list)
 {
     std::vector<std::string> v;
-    for (int i = 0; i < list->Count(); ++i) v.push_back(list->ItemText(i));
+    const int n = WindowItemCount(list);
+    for (int i = 0; i < n; ++i) v.push_back(list->ItemText(i));
     return v;
 }
 
@@ -71,10 +74,17 @@ struct Results {
     }
 };
 
+// A counter as the status control shows it (its alignment tabs dropped).
+std::string Counter(TFilesForm& f, int panel)
+{
+    std::string s = StatusText(f.StatusBar1, panel);
+    return s.substr(std::min(s.find_first_not_of('\t'), s.size()));
+}
+
 Results Read(TFilesForm& f)
 {
-    return {FilesFormProbe::SrcDiffLines(f), FilesFormProbe::DestDiffLines(f), Items(f.Ret1ListBox),
-            Items(f.Ret2ListBox), f.StatusBar1->PanelText(0), f.StatusBar1->PanelText(2)};
+    return {FilesFormProbe::SrcDiffLines(f), FilesFormProbe::DestDiffLines(f), Shown(f.Ret1ListBox),
+            Shown(f.Ret2ListBox), Counter(f, 0), Counter(f, 2)};
 }
 
 void PrintTo(const Results& r, std::ostream* os)
@@ -157,7 +167,8 @@ TEST_F(FilesCompare, RunRecordsDifferencesAndClearRemovesThem)
         EXPECT_EQ(form.SrcListBox->SelCount(), 0);
         EXPECT_EQ(form.DestListBox->SelCount(), 0);
         // The panes keep their entries.
-        EXPECT_EQ(form.SrcListBox->Count(), (int)Items(form.SrcListBox).size());
+        EXPECT_EQ(WindowItemCount(form.SrcListBox), FilesFormProbe::SrcLines(form).Count());
+        EXPECT_EQ(WindowItemCount(form.DestListBox), FilesFormProbe::DestLines(form).Count());
     }
 }
 
@@ -174,14 +185,17 @@ TEST_F(FilesCompare, RunCannotBeDisturbedWhileItProcessesMessages)
     static TFilesForm* current;
     static std::vector<bool> enabledDuring;
     static std::vector<int> countsSeen;
+    static std::vector<std::string> countersSeen;
     current = &form;
     enabledDuring.clear();
     countsSeen.clear();
+    countersSeen.clear();
     UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
         TFilesForm& f = *current;
         enabledDuring = {f.OpenMenu->Enabled(), f.AllCompareMenu->Enabled(), f.ClearMenu->Enabled(),
                          f.OpenItem->Enabled(), f.UpdateItem->Enabled()};
         countsSeen.push_back(WindowItemCount(f.Ret1ListBox));
+        countersSeen.push_back(Counter(f, 0));
         // As the user would: the commands through the window's menu.
         PostMessageW(f.Handle, WM_COMMAND, f.ClearMenu->CommandId(), 0);
         PostMessageW(f.Handle, WM_COMMAND, f.AllCompareMenu->CommandId(), 0);
@@ -191,9 +205,12 @@ TEST_F(FilesCompare, RunCannotBeDisturbedWhileItProcessesMessages)
 
     ASSERT_FALSE(countsSeen.empty()) << "no messages were processed during the run";
     EXPECT_EQ(enabledDuring, std::vector<bool>(5, false));
-    // The lists grew while the run went on.
+    // The lists and the counter grew while the run went on.
     EXPECT_GT(countsSeen.back(), 0);
     EXPECT_LT(countsSeen.front(), n);
+    EXPECT_TRUE(std::is_sorted(countsSeen.begin(), countsSeen.end()));
+    EXPECT_NE(countersSeen.back(), "");
+    EXPECT_NE(countersSeen.front(), std::to_string(n));
 
     // The commands posted during the run reached disabled items and did
     // nothing: the results are exactly those of one undisturbed run.
