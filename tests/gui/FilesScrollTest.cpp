@@ -298,3 +298,52 @@ TEST_F(FilesScroll, ThumbDragReachesEveryRowAndTheOtherPaneFollows)
         EXPECT_EQ(f.DestListBox->TopIndex(), target);
     }
 }
+
+namespace {
+
+// Moves the real pointer to screen point p, in absolute input units.
+INPUT MouseAt(POINT p, DWORD flags)
+{
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    return in;
+}
+
+}  // namespace
+
+// The same with the real mouse: the thumb pressed, dragged three quarters
+// of the way down the track and released.
+TEST_F(FilesScroll, ThumbDraggedWithTheMouseReachesRowsPast65535)
+{
+    const int n = 100000;
+    TFilesForm& f = Open(Lines(n), Lines(n));
+    SetForegroundWindow(f.Handle);
+    SetWindowPos(f.Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    PumpAWhile();
+
+    SCROLLBARINFO sb{sizeof(sb)};
+    ASSERT_TRUE(GetScrollBarInfo(f.SrcListBox->Handle, OBJID_VSCROLL, &sb));
+    const int x = (sb.rcScrollBar.left + sb.rcScrollBar.right) / 2;
+    POINT from{x, sb.rcScrollBar.top + (sb.xyThumbTop + sb.xyThumbBottom) / 2};
+    const int trackTop = sb.rcScrollBar.top + sb.dxyLineButton, trackBottom = sb.rcScrollBar.bottom - sb.dxyLineButton;
+    POINT to{x, trackTop + (trackBottom - trackTop) * 3 / 4};
+
+    std::vector<INPUT> input = {MouseAt(from, 0), MouseAt(from, MOUSEEVENTF_LEFTDOWN)};
+    for (int i = 1; i <= 10; ++i) input.push_back(MouseAt({x, from.y + (to.y - from.y) * i / 10}, 0));
+    input.push_back(MouseAt(to, MOUSEEVENTF_LEFTUP));
+    // All at once: the scroll bar's tracking loop runs on this thread from
+    // the press on, and reads the rest of the input itself.
+    ASSERT_EQ(SendInput((UINT)input.size(), input.data(), sizeof(INPUT)), input.size());
+    PumpAWhile();
+
+    const int top = f.SrcListBox->TopIndex();
+    const int pos = GetScrollPos(f.SrcListBox->Handle, SB_VERT);
+    EXPECT_GT(top, 65535);
+    EXPECT_LT(top, n);
+    EXPECT_NEAR(top, n * 3 / 4, n / 20);
+    EXPECT_EQ(pos, top);
+    EXPECT_EQ(f.DestListBox->TopIndex(), top);
+}
