@@ -268,6 +268,28 @@ TEST_F(FilesScroll, LoadingAPaneBringsTheOtherToTheTopWhenLinked)
     EXPECT_EQ(f.SrcListBox->TopIndex(), 0);
 }
 
+// The longer pane scrolled beyond the end of the shorter one: the shorter
+// follows as far as it can, and its repaint caused by following does not
+// pull the longer one back. (A repaint of the shorter pane for some later
+// reason copies its own top index back, as any repaint does.)
+TEST_F(FilesScroll, ShorterPaneFollowsAsFarAsItCan)
+{
+    TFilesForm& f = Open(Lines(300), Lines(100));
+    const int lastRight = 100 - RowsShown(f.DestListBox);
+    for (int top : {250, 150, 20}) {
+        SCOPED_TRACE(top);
+        f.SrcListBox->SetTopIndex(top);
+        PumpAWhile();
+        EXPECT_EQ(f.SrcListBox->TopIndex(), top);
+        EXPECT_EQ(f.DestListBox->TopIndex(), std::min(top, lastRight));
+        // A later repaint of the longer pane changes nothing.
+        InvalidateRect(f.SrcListBox->Handle, nullptr, TRUE);
+        PumpAWhile();
+        EXPECT_EQ(f.SrcListBox->TopIndex(), top);
+        EXPECT_EQ(f.DestListBox->TopIndex(), std::min(top, lastRight));
+    }
+}
+
 // A pane of more than 65,535 rows: dragging the scroll thumb reaches rows
 // beyond the 16-bit position of the scroll message, and the other pane
 // follows.
