@@ -94,8 +94,32 @@ private:
 
     TPaneLines& LinesOf(TListBox* pane) { return pane == SrcListBox ? SrcLines : DestLines; }
 
+    // The entries of a difference-number list, formed from a run's array
+    // when the list asks for them: the first `Common` entries numbered to
+    // the width of `CommonCount` lines, the rest to that of `OwnCount`.
+    // `Shown` is the number of entries the list's window has been told of.
+    class TDiffNumbers : public TListItemSource {
+    public:
+        explicit TDiffNumbers(const std::vector<int32_t>& lines) : lines_(lines) {}
+        int Count() const override { return Shown; }
+        std::string Text(int index) const override;
+        int Shown = 0;
+        int Common = 0;
+        int CommonCount = 0;
+        int OwnCount = 0;
+
+    private:
+        const std::vector<int32_t>& lines_;
+    };
+    TDiffNumbers Ret1Numbers{SrcDiffLines};
+    TDiffNumbers Ret2Numbers{DestDiffLines};
+
     // The tests reach the private state through this.
     friend struct FilesFormProbe;
 };
 
 extern TFilesForm* FilesForm;
+
+// A comparison run lets pending messages be processed once per slice of
+// this many milliseconds (30; tests make it shorter).
+extern int CompareSliceMs;

@@ -2,8 +2,9 @@
 // difference and linked scrolling of the two panes.
 #include <algorithm>
 #include <cstdlib>
+#include <cstdint>
 #include <string>
-#include <utility>
+#include <tuple>
 
 #include "gui/Application.h"
 #include "src/Files.h"
@@ -13,6 +14,11 @@
 // the other pane, so that the repaint this causes copies nothing back.
 int Synchronizing = 0;
 
+// Messages are processed once per slice of this length during a run, so
+// the lists and counters grow visibly and the window repaints, without
+// paying for a round of message processing after every difference.
+int CompareSliceMs = 30;
+
 namespace {
 
 // True while a comparison run lets messages be processed. The commands that
@@ -20,10 +26,7 @@ namespace {
 // handlers of this file ignore themselves.
 bool CompareRunning = false;
 
-// Messages are processed once per slice of this length during a run, so
-// the lists and counters grow visibly and the window repaints, without
-// paying for a round of message processing after every difference.
-constexpr LONGLONG SliceMs = 30;
+
 // The clock is read once per this many positions.
 constexpr int ClockStride = 256;
 
@@ -38,7 +41,7 @@ public:
     {
         LARGE_INTEGER now;
         QueryPerformanceCounter(&now);
-        return (now.QuadPart - start_.QuadPart) * 1000 >= SliceMs * freq_.QuadPart;
+        return (now.QuadPart - start_.QuadPart) * 1000 >= CompareSliceMs * freq_.QuadPart;
     }
     void Restart() { QueryPerformanceCounter(&start_); }
 
@@ -142,8 +145,16 @@ void TFilesForm::ClearMenuClick(TObject* Sender)
         if (pane->SelCount() > 0) pane->ClearSelection();
         pane->Repaint();
     }
-    Ret1ListBox->Clear();
-    Ret2ListBox->Clear();
+    // The lists show the numbers of the run's arrays, none now.
+    Ret1Numbers.Shown = 0;
+    Ret2Numbers.Shown = 0;
+    Ret1ListBox->SetSource(&Ret1Numbers);
+    Ret2ListBox->SetSource(&Ret2Numbers);
+}
+
+std::string TFilesForm::TDiffNumbers::Text(int index) const
+{
+    return FormatLineNumber(index < Common ? CommonCount : OwnCount, lines_[index] + 1);
 }
 
 void TFilesForm::CompareLines()
@@ -153,27 +164,32 @@ void TFilesForm::CompareLines()
     const int bound = std::min(srcCount, destCount);
     int count = 0;
 
+    // The numbers of the common range take their width from the left
+    // pane's line count in both lists; a pane's surplus lines from its own.
+    Ret1Numbers.CommonCount = Ret1Numbers.OwnCount = srcCount;
+    Ret2Numbers.CommonCount = srcCount;
+    Ret2Numbers.OwnCount = destCount;
+    Ret1Numbers.Common = Ret2Numbers.Common = INT32_MAX;
+
     // What the window shows of the results is brought up to date once per
-    // slice: the counters, and the lists' item counts.
-    // A counter is written only when its value differs from what this run
-    // last wrote, starting from 0, so a run that records nothing on a side
-    // leaves that counter's earlier text.
+    // slice: the counters, and the lists' entry counts. A counter is
+    // written only when its value differs from what this run last wrote,
+    // starting from 0, so a side on which a run records nothing keeps its
+    // counter's earlier text. The lists only grow during a run, so their
+    // windows are told the new count alone, which costs the entries added
+    // since the last slice, not all of them.
     int shownTotal0 = 0, shownTotal2 = 0;
-    int shownRet1 = 0, shownRet2 = 0;  // the lists are empty at the start
     auto publish = [&](int total0, int total2) {
         if (total0 != shownTotal0) StatusBar1->SetPanelText(0, std::to_string(total0));
         if (total2 != shownTotal2) StatusBar1->SetPanelText(2, std::to_string(total2));
         shownTotal0 = total0;
         shownTotal2 = total2;
-        // The entries are added to the lists' items as they are found; the
-        // windows learn the new counts here, once per slice. The count only
-        // grows, so the window is told the new count alone (what Add does
-        // per entry), which costs the entries added since the last slice,
-        // not all of them.
-        for (auto [list, shown] : {std::pair<TListBox*, int*>{Ret1ListBox, &shownRet1}, {Ret2ListBox, &shownRet2}}) {
-            if (list->Items.Count() == *shown) continue;
-            SendMessageW(list->Handle, LB_SETCOUNT, list->Items.Count(), 0);
-            *shown = list->Items.Count();
+        for (auto [list, numbers, lines] : {std::tuple<TListBox*, TDiffNumbers*, std::vector<int32_t>*>{
+                                                Ret1ListBox, &Ret1Numbers, &SrcDiffLines},
+                                            {Ret2ListBox, &Ret2Numbers, &DestDiffLines}}) {
+            if (numbers->Shown == (int)lines->size()) continue;
+            numbers->Shown = (int)lines->size();
+            SendMessageW(list->Handle, LB_SETCOUNT, numbers->Shown, 0);
         }
     };
     TSliceClock clock;
@@ -184,41 +200,35 @@ void TFilesForm::CompareLines()
         clock.Restart();
         return !Application.Terminated;
     };
+    auto due = [&](int i) { return i % ClockStride == ClockStride - 1 && clock.Due(); };
 
     for (int i = 0; i < bound; ++i) {
         if (!TPaneLines::EntriesEqual(SrcLines, DestLines, i)) {
             ++count;
             SrcDiffLines.push_back(i);
             DestDiffLines.push_back(i);
-            std::string number = FormatLineNumber(srcCount, i + 1);
-            Ret1ListBox->Items.Add(number);
-            Ret2ListBox->Items.Add(number);
         }
-        if (i % ClockStride == ClockStride - 1 && clock.Due() && !slice(count, count)) return;
+        if (due(i) && !slice(count, count)) return;
     }
+    Ret1Numbers.Common = Ret2Numbers.Common = count;
 
-    // The surplus entries of the longer pane, each recorded in its own
-    // array and list, numbered with that pane's own line count, and the
-    // total in that side's counter.
+    // The surplus lines of the longer pane, recorded in its own array and
+    // list, and the total in that side's counter.
+    int total0 = count, total2 = count;
     if (destCount > srcCount) {
-        const int total = count + destCount - srcCount;
+        total2 = count + destCount - srcCount;
         for (int j = srcCount; j < destCount; ++j) {
             DestDiffLines.push_back(j);
-            Ret2ListBox->Items.Add(FormatLineNumber(destCount, j + 1));
-            if (j % ClockStride == ClockStride - 1 && clock.Due() && !slice(count, total)) return;
+            if (due(j) && !slice(total0, total2)) return;
         }
-        publish(count, total);
     } else if (srcCount > destCount) {
-        const int total = count + srcCount - destCount;
+        total0 = count + srcCount - destCount;
         for (int j = destCount; j < srcCount; ++j) {
             SrcDiffLines.push_back(j);
-            Ret1ListBox->Items.Add(FormatLineNumber(srcCount, j + 1));
-            if (j % ClockStride == ClockStride - 1 && clock.Due() && !slice(total, count)) return;
+            if (due(j) && !slice(total0, total2)) return;
         }
-        publish(total, count);
-    } else {
-        publish(count, count);
     }
+    publish(total0, total2);
 }
 
 void TFilesForm::SrcListBoxDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)

@@ -178,7 +178,14 @@ TEST_F(FilesCompare, RunRecordsDifferencesAndClearRemovesThem)
 TEST_F(FilesCompare, RunCannotBeDisturbedWhileItProcessesMessages)
 {
     TFilesForm& form = *this->form;
-    const int n = 600000;
+    // A run over a million lines takes a few tens of milliseconds here;
+    // with 1 ms slices it processes messages many times.
+    const int n = 1000000;
+    struct SliceLength {
+        int saved = CompareSliceMs;
+        SliceLength() { CompareSliceMs = 1; }
+        ~SliceLength() { CompareSliceMs = saved; }
+    } shortSlices;
     Load(form.SrcListBox, "left.txt", Lines(n));
     Load(form.DestListBox, "right.txt", Lines(n, [](int, std::string s) { return s + "!"; }));
 
@@ -190,7 +197,7 @@ TEST_F(FilesCompare, RunCannotBeDisturbedWhileItProcessesMessages)
     enabledDuring.clear();
     countsSeen.clear();
     countersSeen.clear();
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+    UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) {
         TFilesForm& f = *current;
         enabledDuring = {f.OpenMenu->Enabled(), f.AllCompareMenu->Enabled(), f.ClearMenu->Enabled(),
                          f.OpenItem->Enabled(), f.UpdateItem->Enabled()};
