@@ -228,7 +228,9 @@ void TFilesForm::CompareLines()
             if (due(j) && !slice(total0, total2)) return;
         }
     }
-    publish(total0, total2);
+    // The complete results shown, and one last round of messages before
+    // the panes repaint.
+    if (total0 != 0 || total2 != 0) slice(total0, total2);
 }
 
 void TFilesForm::SrcListBoxDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)
