@@ -26,7 +26,6 @@ namespace {
 // handlers of this file ignore themselves.
 bool CompareRunning = false;
 
-
 // The clock is read once per this many positions.
 constexpr int ClockStride = 256;
 
