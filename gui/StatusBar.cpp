@@ -40,6 +40,7 @@ UINT BevelFlags(TStatusPanelBevel b)
 
 std::string AlignedText(const TStatusPanel& p)
 {
+    if (p.Text.empty()) return std::string();
     switch (p.Alignment) {
     case taRightJustify: return "\t\t" + p.Text;
     case taCenter: return "\t" + p.Text;

@@ -10,6 +10,7 @@ TModalAnswerer* current = nullptr;
 
 struct Found {
     HWND box = nullptr;
+    HWND menu = nullptr;
     TForm* form = nullptr;
     const std::vector<HWND>* skip;
 };
@@ -23,6 +24,10 @@ BOOL CALLBACK FindModal(HWND h, LPARAM lp)
     GetClassNameW(h, cls, 32);
     if (wcscmp(cls, L"#32770") == 0) {
         f->box = h;
+        return FALSE;
+    }
+    if (wcscmp(cls, L"#32768") == 0) {
+        f->menu = h;
         return FALSE;
     }
     if (auto* form = dynamic_cast<TForm*>(TControl::FromHandle(h)))
@@ -79,13 +84,13 @@ TModalAnswerer::~TModalAnswerer()
 
 TModalAnswerer& TModalAnswerer::PressButton(int buttonId)
 {
-    answers_.push_back({true, buttonId, nullptr});
+    answers_.push_back({true, buttonId, false, nullptr});
     return *this;
 }
 
 TModalAnswerer& TModalAnswerer::AnswerForm(std::function<void(TForm*)> answer)
 {
-    answers_.push_back({false, 0, std::move(answer)});
+    answers_.push_back({false, 0, false, std::move(answer)});
     return *this;
 }
 
@@ -102,6 +107,12 @@ TModalAnswerer& TModalAnswerer::CancelDialog()
     return AnswerForm([](TForm* form) { form->ModalResult = mrCancel; });
 }
 
+TModalAnswerer& TModalAnswerer::PickMenuItem(char accessKey)
+{
+    answers_.push_back({false, accessKey, true, nullptr});
+    return *this;
+}
+
 void CALLBACK TModalAnswerer::TimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
     if (current) current->Tick();
@@ -114,6 +125,24 @@ void TModalAnswerer::Tick()
     Found f;
     f.skip = &answered_;
     EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&f));
+    if (f.menu) {
+        TSeenWindow seen;
+        seen.menu = true;
+        GetWindowRect(f.menu, &seen.rect);
+        Seen.push_back(seen);
+        answered_.push_back(f.menu);
+        if (answers_.empty() || !answers_.front().menu) {
+            if (!answers_.empty()) Mismatches.push_back("pop-up menu");
+            ++Unexpected;
+            EndMenu();
+            return;
+        }
+        char key = (char)answers_.front().button;
+        answers_.pop_front();
+        PostMessageW(f.menu, WM_KEYDOWN, (WPARAM)key, 0);
+        PostMessageW(f.menu, WM_CHAR, (WPARAM)(key - 'A' + 'a'), 0);
+        return;
+    }
     if (!f.box && !f.form) return;
 
     TSeenWindow seen;
@@ -131,11 +160,12 @@ void TModalAnswerer::Tick()
         seen.icon = icon.icon;
     } else {
         seen.form = f.form;
+        seen.fileDialog = dynamic_cast<TBrowseFileDlgForm*>(f.form) != nullptr;
     }
     Seen.push_back(seen);
     answered_.push_back(h);
 
-    if (answers_.empty() || answers_.front().messageBox != seen.messageBox) {
+    if (answers_.empty() || answers_.front().menu || answers_.front().messageBox != seen.messageBox) {
         if (!answers_.empty())
             Mismatches.push_back((seen.messageBox ? "message box: " : "form: ") + seen.caption + " " + seen.text);
         ++Unexpected;

@@ -9,8 +9,8 @@
 //     form->OpenMenu->Click();
 //     EXPECT_TRUE(answers.AllUsed());
 //
-// A modal window that comes when no answer is left is closed (Cancel) and
-// counted in Unexpected, so that a wrong program fails the test instead of
+// A modal window (or pop-up menu) that comes when no answer is left is
+// closed (Cancel) and counted in Unexpected, so that a wrong program fails the test instead of
 // hanging it.
 #pragma once
 
@@ -23,13 +23,15 @@
 #include "gui/Win32.h"
 
 struct TSeenWindow {
-    bool messageBox = false;  // else one of the program's forms
+    bool messageBox = false;  // else one of the program's forms, or a menu
+    bool menu = false;
     std::string caption;
     std::string text;          // a message box's message
     bool iconShown = false;    // a message box shows an icon
     HICON icon = nullptr;      // and this one
     RECT rect{};               // where it was on the screen
-    TForm* form = nullptr;     // the form, while it is shown
+    TForm* form = nullptr;     // the form: valid only while it was shown
+    bool fileDialog = false;   // the form was a TBrowseFileDlgForm
 };
 
 class TModalAnswerer {
@@ -47,6 +49,9 @@ public:
     // press Cancel.
     TModalAnswerer& ChooseFile(const std::string& path);
     TModalAnswerer& CancelDialog();
+    // The next one is a pop-up menu: choose the item with this access key
+    // (an upper-case letter), as the keyboard would.
+    TModalAnswerer& PickMenuItem(char accessKey);
 
     bool AllUsed() const { return answers_.empty(); }
     std::vector<TSeenWindow> Seen;
@@ -57,7 +62,8 @@ public:
 private:
     struct Answer {
         bool messageBox;
-        int button;
+        int button;  // for a menu: its access key
+        bool menu;
         std::function<void(TForm*)> form;
     };
     std::deque<Answer> answers_;
