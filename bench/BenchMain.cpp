@@ -73,8 +73,16 @@ double Seconds()
 std::string MakeBigFile(const std::string& name, const std::function<bool(int)>& differs)
 {
     std::string path = Folder() + name;
-    std::string data;
-    data.reserve(66u << 20);
+    HANDLE h = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    // Written in chunks, so that making the file does not raise the
+    // process's peak memory, which the load figures are read against.
+    std::string chunk;
+    chunk.reserve(1100000);
+    auto flush = [&]() {
+        DWORD written = 0;
+        WriteFile(h, chunk.data(), (DWORD)chunk.size(), &written, nullptr);
+        chunk.clear();
+    };
     unsigned seed = 12345;
     auto next = [&]() {
         seed = seed * 1103515245u + 12345u;
@@ -83,19 +91,18 @@ std::string MakeBigFile(const std::string& name, const std::function<bool(int)>&
     static const char* words[] = {"alpha", "beta", "gamma", "delta", "\x93\xFA\x96\x7B\x8C\xEA", "0123456789",
                                   "\x83\x65\x83\x4C\x83\x58\x83\x67", "value=42;", "return x;", "\x95\x5C\x8E\xA6"};
     for (int i = 0; i < kBigFileLines; ++i) {
-        size_t start = data.size();
+        size_t start = chunk.size();
         // 40 to 84 bytes of text: 62 bytes and CR LF on average.
         size_t target = 40 + next() % 45;
-        while (data.size() - start < target) {
-            data += words[next() % 10];
-            data += ' ';
+        while (chunk.size() - start < target) {
+            chunk += words[next() % 10];
+            chunk += ' ';
         }
-        if (differs && differs(i)) data += "#changed";
-        data += "\r\n";
+        if (differs && differs(i)) chunk += "#changed";
+        chunk += "\r\n";
+        if (chunk.size() >= 1000000) flush();
     }
-    HANDLE h = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, data.data(), (DWORD)data.size(), &written, nullptr);
+    flush();
     CloseHandle(h);
     MadeFiles().push_back(path);
     return path;

@@ -13,6 +13,7 @@ struct FilesFormProbe {
     static const TPaneLines& DestLines(TFilesForm& f) { return f.DestLines; }
     // Loads directly; an error is thrown, not shown.
     static void LoadPane(TFilesForm& f, TListBox* pane, const std::string& path) { f.LoadPane(pane, path); }
+    static TCharWidths* PaneWidths(TFilesForm& f) { return &f.PaneCharWidths(); }
     static void CompareLines(TFilesForm& f) { f.CompareLines(); }
     static void ScrollIntoView(TFilesForm& f, TListBox* pane, int index) { f.ScrollIntoView(pane, index); }
 };
