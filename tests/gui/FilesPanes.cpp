@@ -86,6 +86,30 @@ TEST_F(FilesPanes, ANulIsDrawnAsAVisibleMarkAndTheTextAfterItToo)
     EXPECT_GT(shot.CountOther(left + before, top0, left + before + mark, top0 + 12, window), 0);
     EXPECT_GT(shot.CountOther(left + before + mark, top0, left + before + mark + after, top0 + 12, window), 0);
     EXPECT_EQ(shot.CountOther(left + before, top1, left + before + mark + after, top1 + 12, window), 0);
+
+    // The mark is the placeholder character, drawn with the pane's font.
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, mark, 12);
+    ReleaseDC(nullptr, screen);
+    SelectObject(mem, bmp);
+    SelectObject(mem, form->SrcListBox->Font->Handle());
+    RECT all{0, 0, mark, 12};
+    SetBkColor(mem, window);
+    SetTextColor(mem, GetSysColor(COLOR_WINDOWTEXT));
+    ExtTextOutW(mem, 0, 0, ETO_OPAQUE, &all, &kNulPlaceholder, 1, nullptr);
+    int differing = 0, ink = 0;
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < mark; ++x) {
+            bool expected = GetPixel(mem, x, y) != window;
+            bool shown = shot.Pixel(left + before + x, top0 + y) != window;
+            ink += expected;
+            differing += expected != shown;
+        }
+    DeleteDC(mem);
+    DeleteObject(bmp);
+    EXPECT_GT(ink, 0);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(FilesPanes, ExtentIsTheWidestEntryAsTheFontMeasuresIt)
