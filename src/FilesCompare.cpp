@@ -153,6 +153,7 @@ void TFilesForm::ClearMenuClick(TObject* Sender)
 
 std::string TFilesForm::TDiffNumbers::Text(int index) const
 {
+    if (index < 0 || (size_t)index >= lines_.size()) return std::string();
     return FormatLineNumber(index < Common ? CommonCount : OwnCount, lines_[index] + 1);
 }
 
