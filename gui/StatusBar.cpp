@@ -84,4 +84,5 @@ int TStatusBar::TextWidth(const std::string& text)
     return w;
 }
 
+// The panels are drawn by the status control itself (none is owner-drawn).
 void TStatusBar::DrawItemMessage(DRAWITEMSTRUCT*) {}

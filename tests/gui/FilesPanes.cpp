@@ -163,6 +163,35 @@ TEST_F(FilesPanes, PathsAreStoredAndShownShortenedToHalfTheWidth)
     EXPECT_EQ(FilesFormProbe::DestFileName(*form), dir.Path() + name);
 }
 
+TEST_F(FilesPanes, JapanesePathsWithBackslashSecondBytesAreShownAndReported)
+{
+    // 表 and ソ end in the byte 0x5C, the backslash.
+    const std::string folder = "表示ソフトの長いフォルダ名前です";
+    dir.Folder(folder);
+    dir.Folder(folder + "\\表ソ表ソ表ソ表ソ表ソ表ソ表ソ");
+    const std::string name = folder + "\\表ソ表ソ表ソ表ソ表ソ表ソ表ソ\\ソース表.txt";
+    std::string path = Load(form->DestListBox, name, "\x95\x5C\r\n");
+    EXPECT_EQ(FilesFormProbe::DestFileName(*form), path);
+    EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| 表"});
+    auto width = [&](const std::string& s) { return form->StatusBar1->TextWidth(s); };
+    ASSERT_GT(width(path), 264);
+    std::string shown = StatusText(form->StatusBar1, 6);
+    EXPECT_EQ(shown, ShortenPath(path, 264, width));
+    EXPECT_LE(width(shown), 264);
+    EXPECT_EQ(shown.substr(shown.size() - 12), "ソース表.txt");
+    EXPECT_EQ(shown.find("表示ソフト"), std::string::npos);
+
+    // The error message carries the path as it is.
+    const std::string missing = dir.Path() + folder + "\\無いソ.txt";
+    FilesFormProbe::SrcIsCurrent(*form) = false;
+    TModalAnswerer answers;
+    answers.ChooseFile(missing).PressButton(IDOK);
+    form->OpenItem->Click();
+    ASSERT_EQ(answers.Seen.size(), 2u);
+    EXPECT_EQ(answers.Seen[1].text, OpenError(missing));
+    EXPECT_EQ(FilesFormProbe::DestFileName(*form), path);
+}
+
 TEST_F(FilesPanes, LoadingStartsThePaneAfreshAndKeepsTheComparisonResults)
 {
     std::string left = Load(form->SrcListBox, "left.txt", Numbered(200));
