@@ -49,7 +49,12 @@ std::string ReadWholeFile(const std::string& fileName)
         while (done < data.size()) {
             DWORD chunk = (DWORD)std::min<size_t>(data.size() - done, 1u << 30);
             DWORD got = 0;
-            if (!ReadFile(h, &data[done], chunk, &got, nullptr) || got == 0) break;
+            if (!ReadFile(h, &data[done], chunk, &got, nullptr)) {
+                // A read that fails half-way must not pass for the whole file.
+                CloseHandle(h);
+                throw EFOpenError("ﾌｧｲﾙ " + fileName + " は開けません");
+            }
+            if (got == 0) break;  // the file has become shorter meanwhile
             done += got;
         }
         data.resize(done);
