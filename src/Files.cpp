@@ -9,3 +9,8 @@ TFilesForm::TFilesForm()
 }
 
 TFilesForm::~TFilesForm() = default;
+
+bool TFilesForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+{
+    return TForm::WndProc(msg, wp, lp, result);
+}
