@@ -27,14 +27,9 @@ TGlyph::TGlyph(const char* const* xpm)
     bitmap_ = MakeDib(false);
     painted_ = MakeDib(true);
 
-    // Monochrome rows are padded to 16 bits; the first pixel is the high bit.
-    const int stride = (image_.Width + 15) / 16 * 2;
-    std::vector<BYTE> bits((size_t)stride * image_.Height, 0);
-    for (int y = 0; y < image_.Height; ++y)
-        for (int x = 0; x < image_.Width; ++x)
-            if (image_.Palette[image_.At(x, y)] == bottomLeft) bits[(size_t)y * stride + x / 8] |= (BYTE)(0x80 >> (x % 8));
-    mask_ = CreateBitmap(image_.Width, image_.Height, 1, 1, bits.data());
-    if (!bitmap_ || !painted_ || !mask_) {
+    mask_ = MakeMask([&](uint32_t rgb) { return rgb == bottomLeft; });
+    disabledMask_ = MakeMask([&](uint32_t rgb) { return rgb == bottomLeft || IsLightForDisabled(rgb); });
+    if (!bitmap_ || !painted_ || !mask_ || !disabledMask_) {
         Release();
         throw Exception("glyph bitmap could not be created");
     }
@@ -47,7 +42,26 @@ void TGlyph::Release()
     if (bitmap_) DeleteObject(bitmap_);
     if (painted_) DeleteObject(painted_);
     if (mask_) DeleteObject(mask_);
-    bitmap_ = painted_ = mask_ = nullptr;
+    if (disabledMask_) DeleteObject(disabledMask_);
+    bitmap_ = painted_ = mask_ = disabledMask_ = nullptr;
+}
+
+bool TGlyph::IsLightForDisabled(uint32_t rgb)
+{
+    const unsigned r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+    return r * 299 + g * 587 + b * 114 >= 192 * 1000;
+}
+
+template <class Clear>
+HBITMAP TGlyph::MakeMask(Clear clear) const
+{
+    // Monochrome rows are padded to 16 bits; the first pixel is the high bit.
+    const int stride = (image_.Width + 15) / 16 * 2;
+    std::vector<BYTE> bits((size_t)stride * image_.Height, 0);
+    for (int y = 0; y < image_.Height; ++y)
+        for (int x = 0; x < image_.Width; ++x)
+            if (clear(image_.Palette[image_.At(x, y)])) bits[(size_t)y * stride + x / 8] |= (BYTE)(0x80 >> (x % 8));
+    return CreateBitmap(image_.Width, image_.Height, 1, 1, bits.data());
 }
 
 HBITMAP TGlyph::MakeDib(bool transparentBlack) const
@@ -94,6 +108,7 @@ void TGlyph::Draw(HDC dc, int x, int y, bool enabled) const
         SelectObject(memory, painted_);
         BitBlt(dc, x, y, w, h, memory, 0, 0, SRCPAINT);  // and takes the motif's colours
     } else {
+        SelectObject(memory, disabledMask_);
         HBRUSH highlight = CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT));
         HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
         HGDIOBJ oldBrush = SelectObject(dc, highlight);

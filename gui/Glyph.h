@@ -21,12 +21,19 @@ public:
     COLORREF TransparentColor() const { return transparent_; }
     // Draws the glyph with its top-left corner at x, y. Pixels of the
     // transparent colour leave the surface as it was. A disabled glyph is
-    // drawn greyed: its shape in the shadow colour over an offset copy in the
-    // highlight colour, as disabled buttons show their pictures.
+    // drawn greyed, as disabled buttons show their pictures: its darker
+    // pixels (outlines, strong colours) in the shadow colour over a copy
+    // offset by one pixel down and right in the highlight colour; its light
+    // pixels (IsLightForDisabled) are left out like the transparent ones.
     void Draw(HDC dc, int x, int y, bool enabled) const;
+
+    // Luminance 0.299 R + 0.587 G + 0.114 B of 192 (of 255) or more.
+    static bool IsLightForDisabled(uint32_t rgb);
 
 private:
     HBITMAP MakeDib(bool transparentBlack) const;
+    template <class Clear>
+    HBITMAP MakeMask(Clear clear) const;
     void Release();
 
     TXpmImage image_;
@@ -34,4 +41,5 @@ private:
     HBITMAP bitmap_ = nullptr;   // the picture
     HBITMAP painted_ = nullptr;  // the picture with transparent pixels black
     HBITMAP mask_ = nullptr;     // monochrome: 1 where transparent
+    HBITMAP disabledMask_ = nullptr;  // 1 where transparent or light
 };

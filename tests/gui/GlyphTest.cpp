@@ -126,18 +126,23 @@ TEST(Glyph, DisabledDrawsAGreyedShape)
         SCOPED_TRACE(c.name);
         TGlyph glyph(c.xpm);
         TXpmImage image = ParseXpm(c.xpm);
-        auto isMotif = [&](int gx, int gy) {
-            return gx >= 0 && gy >= 0 && gx < c.width && gy < c.height &&
-                   Rgb(image.Palette[image.At(gx, gy)]) != glyph.TransparentColor();
+        // The darker pixels of the motif make the greyed shape.
+        auto isShape = [&](int gx, int gy) {
+            if (gx < 0 || gy < 0 || gx >= c.width || gy >= c.height) return false;
+            uint32_t rgb = image.Palette[image.At(gx, gy)];
+            return Rgb(rgb) != glyph.TransparentColor() && !TGlyph::IsLightForDisabled(rgb);
         };
         Surface surface(c.width + 8, c.height + 8, kBackground);
         glyph.Draw(surface.Dc(), kLeft, kTop, false);
+        int shaded = 0;
         for (int y = 0; y < c.height + 8; ++y)
             for (int x = 0; x < c.width + 8; ++x) {
                 int gx = x - kLeft, gy = y - kTop;
-                COLORREF expected = isMotif(gx, gy) ? shadow : isMotif(gx - 1, gy - 1) ? highlight : kBackground;
+                COLORREF expected = isShape(gx, gy) ? shadow : isShape(gx - 1, gy - 1) ? highlight : kBackground;
                 ASSERT_EQ(surface.At(x, y), expected) << "pixel " << x << "," << y;
+                if (expected == shadow) ++shaded;
             }
+        EXPECT_GT(shaded, 0);
     }
 }
 
