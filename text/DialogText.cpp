@@ -1,6 +1,5 @@
 #include "text/DialogText.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "text/Ansi.h"
@@ -12,8 +11,10 @@ const char* const kFloppyTypeText = "3.5 インチ フロッピー ディスク"
 std::string SizeTextOf(uint64_t size, uint32_t attributes, char thousandsSep)
 {
     if (attributes & 0x10) return std::string();
-    double k = std::ceil((double)size / 1024.0);
-    return FormatThousands(k, thousandsSep) + "KB";
+    // ceil(size / 1024) in whole numbers, exact for every 64-bit size; the
+    // "#,###" pattern writes no digit for zero.
+    uint64_t k = size / 1024 + (size % 1024 != 0);
+    return (k == 0 ? std::string() : GroupDigits(std::to_string(k), thousandsSep)) + "KB";
 }
 
 std::string TimeTextOf(int year, int month, int day, int hour, int minute)
