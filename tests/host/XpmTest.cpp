@@ -1,6 +1,7 @@
 // The XPM reader, and the program's own glyph pictures read through it.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -127,4 +128,42 @@ TEST(GlyphPictures, SizesAndTransparentColour)
     EXPECT_EQ(ParseXpm(SpeedButton1Glyph).Palette[ParseXpm(SpeedButton1Glyph).At(4, 11)], 0xFFD840u);
     EXPECT_EQ(ParseXpm(ViewSpeedBtnGlyph).Palette[ParseXpm(ViewSpeedBtnGlyph).At(5, 2)], 0x2060D0u);
     EXPECT_EQ(ParseXpm(ArrowSpeedBtnGlyph).Palette[ParseXpm(ArrowSpeedBtnGlyph).At(3, 4)], 0x000000u);
+}
+
+// Damaged pictures: every result is either a consistent image or XpmError.
+TEST(XpmReader, RandomlyDamagedPicturesParseConsistentlyOrFail)
+{
+    const char* const* sources[] = {UpSpeedBtnGlyph, SpeedButton1Glyph, ViewSpeedBtnGlyph, ArrowSpeedBtnGlyph};
+    std::mt19937 rng(5);
+    int parsed = 0, rejected = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const char* const* src = sources[rng() % 4];
+        TXpmImage original = ParseXpm(src);
+        size_t count = 1 + original.Palette.size() + (size_t)original.Height;
+        std::vector<std::string> text(src, src + count);
+        int damage = 1 + rng() % 3;
+        for (int d = 0; d < damage; ++d) {
+            std::string& line = text[rng() % text.size()];
+            switch (rng() % 4) {
+            case 0: if (!line.empty()) line[rng() % line.size()] = (char)(rng() % 256); break;
+            case 1: if (!line.empty()) line.erase(rng() % line.size(), 1); break;
+            case 2: line.insert(line.begin() + (line.empty() ? 0 : rng() % line.size()), "0 #.c"[rng() % 5]); break;
+            case 3: if (text.size() > 1) text.pop_back(); break;
+            }
+        }
+        std::vector<const char*> lines;
+        for (auto& t : text) lines.push_back(t.c_str());
+        try {
+            TXpmImage image = ParseXpm(lines.data(), lines.size());
+            ASSERT_EQ(image.Pixels.size(), (size_t)image.Width * image.Height);
+            ASSERT_LE(image.Palette.size(), 256u);
+            for (uint8_t p : image.Pixels) ASSERT_LT(p, image.Palette.size());
+            ++parsed;
+        } catch (const XpmError&) {
+            ++rejected;
+        }
+    }
+    // Both outcomes occur, so the damage reaches the checks and spares some.
+    EXPECT_GT(parsed, 0);
+    EXPECT_GT(rejected, 0);
 }
