@@ -6,6 +6,7 @@
 
 std::string GroupDigits(const std::string& digits, char sep)
 {
+    if (sep == '\0') return digits;  // a locale without a group separator
     std::string out;
     size_t head = digits.size() % 3;
     if (head == 0 && !digits.empty()) head = 3;

@@ -34,5 +34,7 @@ std::string FloatToStr(double v, char decimalSep = '.');
 // when the rounded value is zero. Non-finite values give "".
 std::string FormatThousands(double v, char sep);
 
-// Groups a text of decimal digits (no sign) in threes from the right.
+// Groups a text of decimal digits (no sign) in threes from the right. A
+// separator of '\0' (a locale without one) leaves the digits ungrouped; so do
+// FormatThousands and the size column.
 std::string GroupDigits(const std::string& digits, char sep);

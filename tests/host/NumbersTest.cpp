@@ -188,6 +188,7 @@ TEST(ThousandsPattern, Table)
         {3145728, '.', "3.145.728"},
         {-1500, ',', "-1,500"},
         {-0.2, ',', ""},
+        {1234567, '\0', "1234567"},
         {NAN, ',', ""},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatThousands(c.v, c.sep), c.text) << c.v;
