@@ -1,5 +1,6 @@
 #include "src/BrowseFileDlg.h"
 
+#include <map>
 #include <vector>
 
 #include "forms/BrowseFileDlgLayout.h"
@@ -86,6 +87,68 @@ const std::string& SubItem(const TListItem* item, int i)
 }
 
 }  // namespace
+
+// The shell's answers for the files of one listing. A shell query on a real
+// path is slow (under Wine several milliseconds), while a file's type name,
+// icon and the showing of its extension depend on its extension only, except
+// for the kinds that carry their own icon. So each extension is asked once,
+// on its first file, and the other files of that extension take the same
+// answer, with the display name formed the way the shell formed it for the
+// first one (with or without the extension). Folders, files without an
+// extension and files with their own icons are asked one by one.
+class ShellInfoCache {
+public:
+    void Get(const std::string& full, const std::string& name, bool folder, TShellFileInfo& info)
+    {
+        std::string ext = ExtractFileExt(name);
+        for (char& c : ext)
+            if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+        if (folder || ext.size() < 2 || OwnIcon(ext)) {
+            GetShellFileInfo(full, info);
+            return;
+        }
+        auto it = byExt_.find(ext);
+        if (it == byExt_.end()) {
+            if (!GetShellFileInfo(full, info)) return;  // failures are not kept
+            Known k;
+            k.type = info.TypeName;
+            k.icon = info.IconIndex;
+            std::string bare = name.substr(0, name.size() - ext.size());
+            if (info.DisplayName == name)
+                k.shows = Shows::Extension;
+            else if (info.DisplayName == bare)
+                k.shows = Shows::Bare;
+            else
+                k.shows = Shows::Unknown;
+            byExt_.emplace(ext, k);
+            return;
+        }
+        const Known& k = it->second;
+        if (k.shows == Shows::Unknown) {
+            GetShellFileInfo(full, info);
+            return;
+        }
+        info.DisplayName = k.shows == Shows::Extension ? name : name.substr(0, name.size() - ext.size());
+        info.TypeName = k.type;
+        info.IconIndex = k.icon;
+    }
+
+private:
+    static bool OwnIcon(const std::string& ext)
+    {
+        static const char* const own[] = {".exe", ".ico", ".lnk", ".cur", ".ani", ".url", ".scr", ".pif", ".dll", ".cpl"};
+        for (const char* o : own)
+            if (ext == o) return true;
+        return false;
+    }
+    enum class Shows { Extension, Bare, Unknown };
+    struct Known {
+        std::string type;
+        int icon = 0;
+        Shows shows = Shows::Unknown;
+    };
+    std::map<std::string, Known> byExt_;
+};
 
 // ------------------------------------------------------------ free helpers
 
@@ -278,7 +341,11 @@ void TBrowseFileDlgForm::FormCreate(TObject*)
     SetBounds(Left(), Top(), L::OuterWidth, L::OuterHeight);
     CreateSysImageList(ListView1);
     ListFolder();
-    SetFolderColumns(ListView1);
+    // A dialog that opens in the drives view keeps the drive captions.
+    if (sel_folder_dlg.folder == kDrives)
+        SetDriveColumns(ListView1);
+    else
+        SetFolderColumns(ListView1);
     sel_folder_dlg.file_path = "";
     ViewListBox->SetItemIndex(0);
 }
@@ -410,19 +477,25 @@ void TBrowseFileDlgForm::ListFolder()
     {
         UpdateScope batch(ListView1);
         ListView1->Clear();
+        wideCaptions_.clear();
+        ShellInfoCache shell;
         ForEachEntry(current + "*.*", [&](const WIN32_FIND_DATAW& fd) {
-            if (IsListableEntry(fd)) AddEntryItem(current, fd, false);
+            if (IsListableEntry(fd)) AddEntryItem(current, fd, false, &shell);
         });
     }
     BuildLocationBox();
 }
 
-void TBrowseFileDlgForm::AddEntryItem(const std::string& folderText, const WIN32_FIND_DATAW& fd, bool captionFromName)
+void TBrowseFileDlgForm::AddEntryItem(const std::string& folderText, const WIN32_FIND_DATAW& fd, bool captionFromName,
+                                      ShellInfoCache* shell)
 {
     std::string name = ToAnsi(fd.cFileName);
     std::string full = folderText + name;
     TShellFileInfo info;
-    GetShellFileInfo(full, info);
+    if (shell)
+        shell->Get(full, name, fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, info);
+    else
+        GetShellFileInfo(full, info);
     TListItem* item = ListView1->Add();
     item->Caption = captionFromName ? name : info.DisplayName;
     item->ImageIndex = info.IconIndex;
@@ -563,6 +636,18 @@ void TBrowseFileDlgForm::ListView1KeyUp(TObject* Sender, unsigned short& Key, un
     if (Key == VK_RETURN) ListView1DblClick(Sender);
 }
 
+const std::wstring& TBrowseFileDlgForm::WideCaption(const TListItem* item)
+{
+    // Sorting compares each caption many times; its UTF-16 form is kept
+    // while the caption stays the same.
+    auto& entry = wideCaptions_[item];
+    if (entry.first != item->Caption || (entry.second.empty() && !item->Caption.empty())) {
+        entry.first = item->Caption;
+        entry.second = ToWide(item->Caption);
+    }
+    return entry.second;
+}
+
 void TBrowseFileDlgForm::ListView1Compare(TObject*, TListItem* Item1, TListItem* Item2, int, int& Compare)
 {
     std::string key1 = SubItem(Item1, 3), key2 = SubItem(Item2, 3);
@@ -570,8 +655,16 @@ void TBrowseFileDlgForm::ListView1Compare(TObject*, TListItem* Item1, TListItem*
         key1 = std::string(1, DriveLetterOfCaption(Item1->Caption));
         key2 = std::string(1, DriveLetterOfCaption(Item2->Caption));
     }
-    int r = CompareText(key1, key2);
-    Compare = r != 0 ? r : CompareText(Item1->Caption, Item2->Caption);
+    // Equal bytes compare equal in any locale.
+    int r = key1 == key2 ? 0 : CompareText(key1, key2);
+    if (r != 0) {
+        Compare = r;
+        return;
+    }
+    const std::wstring& a = WideCaption(Item1);
+    const std::wstring& b = WideCaption(Item2);
+    Compare = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), (int)a.size(), b.c_str(), (int)b.size()) -
+              CSTR_EQUAL;
 }
 
 namespace {
@@ -649,6 +742,7 @@ void TBrowseFileDlgForm::ShowDrives()
     {
         UpdateScope batch(ListView1);
         ListView1->Clear();
+        wideCaptions_.clear();
         SetDriveColumns(ListView1);
         HCURSOR old = SetCursor(LoadCursorW(nullptr, (LPCWSTR)IDC_WAIT));
         DWORD mask = LogicalDriveMask();

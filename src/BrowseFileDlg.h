@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "gui/Forms.h"
@@ -24,6 +26,7 @@ class TImageList;
 class TStringList;
 class TPopupMenu;
 class TMenuItem;
+class ShellInfoCache;
 
 // The current folder of the dialogs and the file chosen in the last one.
 struct TSelFolderDlg {
@@ -95,6 +98,8 @@ private:
     bool TentativeEntry = false;
     TStringList* HistoryBuffer = nullptr;
     HBRUSH viewListBrush_ = nullptr;
+    std::unordered_map<const TListItem*, std::pair<std::string, std::wstring>> wideCaptions_;
+    const std::wstring& WideCaption(const TListItem* item);
 
     // The logical drive mask the drives view lists; tests may replace it.
     std::function<DWORD()> LogicalDriveMask = [] { return GetLogicalDrives(); };
@@ -128,7 +133,8 @@ private:
     std::string FindUnlistedName(const TStringList& names);
     void AppendNewEntry(const std::string& folderText);
     std::string KindOfPath(const std::string& path);
-    void AddEntryItem(const std::string& folderText, const WIN32_FIND_DATAW& entry, bool captionFromName);
+    void AddEntryItem(const std::string& folderText, const WIN32_FIND_DATAW& entry, bool captionFromName,
+                      ShellInfoCache* shell = nullptr);
 
     // Drives view and location box.
     void ShowDrives();

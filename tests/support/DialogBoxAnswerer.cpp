@@ -65,8 +65,9 @@ void CALLBACK DialogBoxAnswerer::Tick(HWND, UINT, UINT_PTR, DWORD)
 
 void DialogBoxAnswerer::Answer(HWND box)
 {
-    if (std::find(answered_.begin(), answered_.end(), box) != answered_.end()) return;
-    answered_.push_back(box);
+    // Marked on the window itself: a later box may get the same handle.
+    if (GetPropW(box, L"TavlenDialogAnswered")) return;
+    SetPropW(box, L"TavlenDialogAnswered", (HANDLE)1);
     DialogSeenBox seen;
     seen.Caption = WindowText(box);
     wchar_t text[4096] = {};
@@ -76,7 +77,14 @@ void DialogBoxAnswerer::Answer(HWND box)
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
         if (HWND b = GetDlgItem(box, id); b && IsWindowVisible(b)) seen.Buttons.push_back(id);
     Seen.push_back(seen);
-    int answer = answers_.empty() ? (seen.Buttons.empty() ? IDOK : seen.Buttons.back()) : answers_.front();
+    // Out of answers: the way out that never repeats the question.
+    int answer = IDOK;
+    if (!answers_.empty())
+        answer = answers_.front();
+    else if (std::find(seen.Buttons.begin(), seen.Buttons.end(), IDCANCEL) != seen.Buttons.end())
+        answer = IDCANCEL;
+    else if (std::find(seen.Buttons.begin(), seen.Buttons.end(), IDNO) != seen.Buttons.end())
+        answer = IDNO;
     if (!answers_.empty()) answers_.erase(answers_.begin());
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), (LPARAM)GetDlgItem(box, answer));
 }

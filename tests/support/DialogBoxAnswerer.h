@@ -34,7 +34,6 @@ private:
     void Answer(HWND box);
 
     std::vector<int> answers_;
-    std::vector<HWND> answered_;
     UINT_PTR timer_ = 0;
 };
 
