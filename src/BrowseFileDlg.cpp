@@ -94,15 +94,15 @@ const std::string& SubItem(const TListItem* item, int i)
 // for the kinds that carry their own icon. So each extension is asked once,
 // on its first file, and the other files of that extension take the same
 // answer, with the display name formed the way the shell formed it for the
-// first one (with or without the extension). Folders, files without an
+// first one (with or without the extension). Extensions that differ in case
+// are asked apart, since the shell's type name may show the case. Folders, files without an
 // extension and files with their own icons are asked one by one.
 class ShellInfoCache {
 public:
     void Get(const std::string& full, const std::string& name, bool folder, TShellFileInfo& info)
     {
+        // The extension exactly as written: the shell's type name may show its case.
         std::string ext = ExtractFileExt(name);
-        for (char& c : ext)
-            if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
         if (folder || ext.size() < 2 || OwnIcon(ext)) {
             GetShellFileInfo(full, info);
             return;
@@ -134,8 +134,10 @@ public:
     }
 
 private:
-    static bool OwnIcon(const std::string& ext)
+    static bool OwnIcon(std::string ext)
     {
+        for (char& c : ext)
+            if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
         static const char* const own[] = {".exe", ".ico", ".lnk", ".cur", ".ani", ".url", ".scr", ".pif", ".dll", ".cpl"};
         for (const char* o : own)
             if (ext == o) return true;
