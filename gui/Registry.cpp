@@ -38,6 +38,17 @@ bool TRegistry::OpenKey(const std::string& keyName, bool canCreate)
     return true;
 }
 
+bool TRegistry::OpenKeyReadOnly(const std::string& keyName)
+{
+    std::string key = keyName;
+    HKEY base = BaseFor(key);
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(base, ToWide(key).c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    CloseKey();
+    current_ = opened;
+    return true;
+}
+
 bool TRegistry::KeyExists(const std::string& keyName)
 {
     std::string key = keyName;

@@ -20,6 +20,8 @@ public:
     // backslash or no key is open; creates it when canCreate. False when it
     // cannot be opened (or created).
     bool OpenKey(const std::string& key, bool canCreate);
+    // Opens an existing key for reading only.
+    bool OpenKeyReadOnly(const std::string& key);
     void CloseKey();
     bool KeyExists(const std::string& key);
     bool ValueExists(const std::string& name);

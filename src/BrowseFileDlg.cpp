@@ -372,7 +372,7 @@ void TBrowseFileDlgForm::FormShow(TObject*)
     try {
         TRegistry reg;
         reg.RootKey = HKEY_CURRENT_USER;
-        if (reg.OpenKey(kHistoryKey, true) && reg.OpenKey(kHistorySubkey, false)) data = reg.ReadString(kHistoryValue);
+        if (reg.OpenKey(kHistoryKey, true) && reg.OpenKeyReadOnly(kHistorySubkey)) data = reg.ReadString(kHistoryValue);
         reg.CloseKey();
     } catch (const ERegistryException& e) {
         // A value that cannot be read is reported; the dialog opens without a history.

@@ -280,3 +280,34 @@ TEST(BrowseFileDlgHistory, NextDialogStartsWhereTheLastEnded)
         EXPECT_FALSE(p.Up()->Enabled());
     }
 }
+
+// A history that cannot be written is reported with the standard exception
+// message; the dialog still closes with its result and the stored history is
+// left as it was.
+TEST(BrowseFileDlgHistory, FailedWriteIsReportedAndTheDialogCloses)
+{
+    DialogHistoryGuard guard;
+    DialogTempFolder dir;
+    std::string file = dir.File("chosen.txt", "x");
+    DialogWriteHistory("keep\r\n");
+    DialogLockHistoryKey(true);
+    struct Unlock {
+        ~Unlock() { DialogLockHistoryKey(false); }
+    } unlock;
+    sel_folder_dlg.folder = dir.Path();
+    TBrowseFileDlgForm dlg(nullptr);
+    BrowseFileDlgProbe p{dlg};
+    DialogBoxAnswerer answerer({IDOK});
+    DialogRunLater(150, [&] {
+        p.Click(p.IndexOfName("chosen.txt"));
+        PostMessageW(p.Open()->Handle, BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(dlg.ShowModal(), mrOk);
+    EXPECT_EQ(sel_folder_dlg.file_path, file);
+    EXPECT_EQ(p.HistoryItems(), (std::vector<std::string>{file, "keep"}));
+    ASSERT_EQ(answerer.Seen.size(), 1u);
+    EXPECT_EQ(answerer.Seen[0].Text, "Failed to set data for 'data'");
+    EXPECT_EQ(answerer.Seen[0].Caption, Application.Title);
+    EXPECT_EQ(answerer.Seen[0].Icon, "error");
+    EXPECT_EQ(DialogReadHistory().Text, "keep\r\n");
+}

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <sddl.h>
+
 #include "gui/Exception.h"
 
 const wchar_t kDialogHistoryKey[] = L"Software\\Brisvane\\Tavlen";
@@ -151,6 +153,19 @@ void DialogWriteHistoryDword(DWORD value)
 {
     HKEY k = CreateHistoryKey();
     RegSetValueExW(k, L"data", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+    RegCloseKey(k);
+}
+
+void DialogLockHistoryKey(bool lock)
+{
+    HKEY k;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kDialogHistoryKey, 0, WRITE_DAC, &k) != ERROR_SUCCESS) return;
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    if (ConvertStringSecurityDescriptorToSecurityDescriptorW(lock ? L"D:P(A;;KR;;;WD)" : L"D:P(A;;KA;;;WD)",
+                                                             SDDL_REVISION_1, &sd, nullptr)) {
+        RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, sd);
+        LocalFree(sd);
+    }
     RegCloseKey(k);
 }
 

@@ -54,6 +54,8 @@ DialogStoredHistory DialogReadHistory();
 // Stores text (code page 932) as the REG_SZ value, exactly as given.
 void DialogWriteHistory(const std::string& text);
 void DialogWriteHistoryDword(DWORD value);
+// Lets everybody only read the key Tavlen (lock), or do anything (unlock).
+void DialogLockHistoryKey(bool lock);
 // Deletes the value and the key Tavlen.
 void DialogDeleteHistory();
 
