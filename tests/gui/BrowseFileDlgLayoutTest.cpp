@@ -201,6 +201,24 @@ TEST(BrowseFileDlgLayout, CreationStateOfListChooserAndHiddenControls)
     EXPECT_EQ(d.TabOrder[3], p.Cancel());
     EXPECT_EQ(d.TabOrder.back(), p.History());
 
+    // The location box: owner-drawn fixed rows of 16 pixels, in Panel2.
+    LONG locationStyle = GetWindowLongW(p.LocationBox()->Handle, GWL_STYLE);
+    EXPECT_EQ(locationStyle & 3, CBS_DROPDOWNLIST);
+    EXPECT_TRUE(locationStyle & CBS_OWNERDRAWFIXED);
+    EXPECT_EQ(SendMessageW(p.LocationBox()->Handle, CB_GETITEMHEIGHT, 0, 0), 16);
+    RECT location = PlaceOf(p.LocationBox()->Handle);
+    EXPECT_EQ(location.left, 112);
+    EXPECT_EQ(location.top, 3);
+    EXPECT_EQ(location.right - location.left, 219);
+    // The file-type box: one filter, never read; below the visible area.
+    ASSERT_EQ(p.FilterBox()->ItemCount(), 1);
+    EXPECT_EQ(p.FilterBox()->Item(0), "すべてのファイル (*.*)");
+    EXPECT_EQ(p.FilterBox()->Filter(), "すべてのファイル (*.*)|*.*");
+    RECT filter = PlaceOf(p.FilterBox()->Handle);
+    EXPECT_EQ(filter.left, 144);
+    EXPECT_EQ(filter.top, 304);
+    EXPECT_GE(filter.top, client.bottom);
+
     // The history box: an editable drop-down (Wine keeps its rows at the
     // font's height whatever item height is asked for); empty before show.
     EXPECT_EQ(GetWindowLongW(p.History()->Handle, GWL_STYLE) & 3, CBS_DROPDOWN);

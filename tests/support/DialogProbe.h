@@ -17,6 +17,8 @@ struct BrowseFileDlgProbe {
     TListView* List() const { return d.ListView1; }
     TComboBox* History() const { return d.FileComboBox; }
     TEdit* FilenameEdit() const { return d.FilenameEdit; }
+    TComboBox* LocationBox() const { return d.ComboBox1; }
+    TFilterComboBox* FilterBox() const { return d.FilterComboBox1; }
     TChoiceListBox* ViewList() const { return d.ViewListBox; }
     TSpeedButton* Up() const { return d.UpSpeedBtn; }
     TSpeedButton* View() const { return d.ViewSpeedBtn; }
