@@ -93,7 +93,7 @@ void TListView::BeginUpdate()
 void TListView::EndUpdate()
 {
     if (updating_ == 0 || --updating_ > 0) return;
-    if (sortType_ == stData) AlphaSort();
+    if (sortType_ == stData && !sorted_) AlphaSort();
     SendMessageW(Handle, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Handle, nullptr, TRUE);
 }
@@ -102,6 +102,7 @@ TListItem* TListView::Add()
 {
     auto* item = new TListItem(this);
     items_.push_back(item);
+    sorted_ = false;
     LVITEMW it{};
     it.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     it.iItem = (int)items_.size() - 1;
@@ -118,6 +119,7 @@ TListItem* TListView::Add()
 
 void TListView::ItemChanged(TListItem* item)
 {
+    sorted_ = false;
     int i = item->Index();
     if (i >= 0) SendMessageW(Handle, LVM_UPDATE, i, 0);
 }
@@ -170,9 +172,12 @@ int CALLBACK TListView::CompareItems(LPARAM a, LPARAM b, LPARAM self)
 
 void TListView::AlphaSort()
 {
-    if (!OnCompare || items_.size() < 2) return;
-    SendMessageW(Handle, LVM_SORTITEMS, (WPARAM)this, (LPARAM)CompareItems);
-    SyncOrder();
+    if (!OnCompare) return;
+    if (items_.size() >= 2) {
+        SendMessageW(Handle, LVM_SORTITEMS, (WPARAM)this, (LPARAM)CompareItems);
+        SyncOrder();
+    }
+    sorted_ = true;
 }
 
 // After the window has reordered its items, the C++ order follows it.

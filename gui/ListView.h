@@ -61,11 +61,13 @@ public:
     void SetColumn(int i, const std::string& caption, TAlignment alignment);
 
     // A batch update: no painting until the last EndUpdate, which sorts the
-    // items with OnCompare when the sort type is stData.
+    // items with OnCompare when the sort type is stData (a list that has not
+    // changed since it was last sorted keeps its order without a new sort).
     void BeginUpdate();
     void EndUpdate();
 
     // A new item at the end; fill it, then (outside a batch) call ItemChanged.
+    // Whoever changes an item's texts later calls ItemChanged too.
     TListItem* Add();
     void ItemChanged(TListItem* item);
     void Delete(int index);
@@ -92,4 +94,5 @@ private:
     TSortType sortType_ = stNone;
     TImageList* smallImages_ = nullptr;
     int updating_ = 0;
+    bool sorted_ = true;  // the order is the sorted order of the current texts
 };

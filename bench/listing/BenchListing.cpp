@@ -60,6 +60,14 @@ int main()
     GetShellFileInfo(dir.Path() + "file00000.txt", info);
     printf("first shell query of the process: %.3f s\n", Seconds(t));
 
+    DialogTempFolder empty;
+    sel_folder_dlg.folder = empty.Path();
+    t = std::chrono::steady_clock::now();
+    {
+        TBrowseFileDlgForm first(nullptr);
+    }
+    printf("dialog creation in an empty folder: %.3f s\n", Seconds(t));
+
     sel_folder_dlg.folder = dir.Path();
     t = std::chrono::steady_clock::now();
     TBrowseFileDlgForm dlg(nullptr);
