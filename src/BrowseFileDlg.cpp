@@ -652,13 +652,14 @@ const std::wstring& TBrowseFileDlgForm::WideCaption(const TListItem* item)
 
 void TBrowseFileDlgForm::ListView1Compare(TObject*, TListItem* Item1, TListItem* Item2, int, int& Compare)
 {
-    std::string key1 = SubItem(Item1, 3), key2 = SubItem(Item2, 3);
-    if (key1 == "drive") {
-        key1 = std::string(1, DriveLetterOfCaption(Item1->Caption));
-        key2 = std::string(1, DriveLetterOfCaption(Item2->Caption));
-    }
-    // Equal bytes compare equal in any locale.
-    int r = key1 == key2 ? 0 : CompareText(key1, key2);
+    const std::string& tag1 = SubItem(Item1, 3);
+    const std::string& tag2 = SubItem(Item2, 3);
+    int r;
+    if (tag1 == "drive")
+        r = CompareText(std::string(1, DriveLetterOfCaption(Item1->Caption)),
+                        std::string(1, DriveLetterOfCaption(Item2->Caption)));
+    else  // equal bytes compare equal in any locale
+        r = tag1 == tag2 ? 0 : CompareText(tag1, tag2);
     if (r != 0) {
         Compare = r;
         return;
