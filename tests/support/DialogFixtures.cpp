@@ -23,10 +23,16 @@ std::string TempRoot()
 
 DialogTempFolder::DialogTempFolder(const std::string& name)
 {
+    // Always a new folder: a killed run may have left one of the same name
+    // behind (process ids are reused).
     static int serial = 0;
-    std::string base = TempRoot() + "tavlen-dlg-" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(++serial) + "\\";
-    CreateDirectoryW(ToWide(base).c_str(), nullptr);
+    std::string base;
+    for (;;) {
+        base = TempRoot() + "tavlen-dlg-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial) +
+               "\\";
+        if (CreateDirectoryW(ToWide(base).c_str(), nullptr)) break;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw Exception("cannot create " + base);
+    }
     path_ = base;
     if (!name.empty()) {
         path_ = base + name + "\\";
