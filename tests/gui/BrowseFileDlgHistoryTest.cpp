@@ -156,7 +156,9 @@ TEST(BrowseFileDlgHistory, CasesAgainstTheStoredText)
         TBrowseFileDlgForm dlg(nullptr);
         BrowseFileDlgProbe p{dlg};
         p.FormShow();
-        if (c.before) EXPECT_EQ(p.HistoryItems(), c.before(w));
+        if (c.before) {
+            EXPECT_EQ(p.HistoryItems(), c.before(w));
+        }
         {
             DialogBoxAnswerer answerer({IDOK});
             c.act(p, w);
@@ -174,7 +176,9 @@ TEST(BrowseFileDlgHistory, CasesAgainstTheStoredText)
             }
         }
         EXPECT_EQ(sel_folder_dlg.file_path, c.chosen(w));
-        if (c.modalResult == mrOk && !c.chosen(w).empty()) EXPECT_EQ(sel_folder_dlg.folder, w.dir.Path());
+        if (c.modalResult == mrOk && !c.chosen(w).empty()) {
+            EXPECT_EQ(sel_folder_dlg.folder, w.dir.Path());
+        }
         DialogStoredHistory stored = DialogReadHistory();
         EXPECT_TRUE(stored.KeyExists);
         EXPECT_TRUE(stored.ValueExists);
