@@ -479,7 +479,7 @@ void TBrowseFileDlgForm::ListFolder()
     {
         UpdateScope batch(ListView1);
         ListView1->Clear();
-        wideCaptions_.clear();
+        captionKeys_.clear();
         ShellInfoCache shell;
         ForEachEntry(current + "*.*", [&](const WIN32_FIND_DATAW& fd) {
             if (IsListableEntry(fd)) AddEntryItem(current, fd, false, &shell);
@@ -638,14 +638,20 @@ void TBrowseFileDlgForm::ListView1KeyUp(TObject* Sender, unsigned short& Key, un
     if (Key == VK_RETURN) ListView1DblClick(Sender);
 }
 
-const std::wstring& TBrowseFileDlgForm::WideCaption(const TListItem* item)
+const std::string& TBrowseFileDlgForm::CaptionKey(const TListItem* item)
 {
-    // Sorting compares each caption many times; its UTF-16 form is kept
-    // while the caption stays the same.
-    auto& entry = wideCaptions_[item];
-    if (entry.first != item->Caption || (entry.second.empty() && !item->Caption.empty())) {
+    // Sorting compares each caption many times. Its sort key orders exactly
+    // as the locale's case-insensitive comparison does, and is kept while
+    // the caption stays the same.
+    auto& entry = captionKeys_[item];
+    if (entry.first != item->Caption || entry.second.empty()) {
         entry.first = item->Caption;
-        entry.second = ToWide(item->Caption);
+        std::wstring w = ToWide(item->Caption);
+        int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, w.c_str(), (int)w.size(), nullptr, 0);
+        entry.second.assign(n > 0 ? n : 0, '\0');
+        if (n > 0)
+            LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, w.c_str(), (int)w.size(),
+                         reinterpret_cast<LPWSTR>(&entry.second[0]), n);
     }
     return entry.second;
 }
@@ -664,10 +670,11 @@ void TBrowseFileDlgForm::ListView1Compare(TObject*, TListItem* Item1, TListItem*
         Compare = r;
         return;
     }
-    const std::wstring& a = WideCaption(Item1);
-    const std::wstring& b = WideCaption(Item2);
-    Compare = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), (int)a.size(), b.c_str(), (int)b.size()) -
-              CSTR_EQUAL;
+    // Sort keys are compared as unsigned bytes.
+    const std::string& a = CaptionKey(Item1);
+    const std::string& b = CaptionKey(Item2);
+    int c = a.compare(b);
+    Compare = c < 0 ? -1 : c > 0 ? 1 : 0;
 }
 
 namespace {
@@ -745,7 +752,7 @@ void TBrowseFileDlgForm::ShowDrives()
     {
         UpdateScope batch(ListView1);
         ListView1->Clear();
-        wideCaptions_.clear();
+        captionKeys_.clear();
         SetDriveColumns(ListView1);
         HCURSOR old = SetCursor(LoadCursorW(nullptr, (LPCWSTR)IDC_WAIT));
         DWORD mask = LogicalDriveMask();

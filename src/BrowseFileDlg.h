@@ -98,8 +98,9 @@ private:
     bool TentativeEntry = false;
     TStringList* HistoryBuffer = nullptr;
     HBRUSH viewListBrush_ = nullptr;
-    std::unordered_map<const TListItem*, std::pair<std::string, std::wstring>> wideCaptions_;
-    const std::wstring& WideCaption(const TListItem* item);
+    // Each item's caption and its sort key in the user's locale, case ignored.
+    std::unordered_map<const TListItem*, std::pair<std::string, std::string>> captionKeys_;
+    const std::string& CaptionKey(const TListItem* item);
 
     // The logical drive mask the drives view lists; tests may replace it.
     std::function<DWORD()> LogicalDriveMask = [] { return GetLogicalDrives(); };
