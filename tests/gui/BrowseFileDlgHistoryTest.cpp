@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "gui/Application.h"
-#include "tests/support/DialogBoxAnswerer.h"
+#include "tests/support/ModalAnswerer.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
 
@@ -160,17 +160,18 @@ TEST(BrowseFileDlgHistory, CasesAgainstTheStoredText)
             EXPECT_EQ(p.HistoryItems(), c.before(w));
         }
         {
-            DialogBoxAnswerer answerer({IDOK});
+            TModalAnswerer answerer;
+            answerer.PressButton(IDOK);
             c.act(p, w);
             Application.ProcessMessages();
             EXPECT_EQ(dlg.ModalResult, c.modalResult);
             EXPECT_TRUE(p.FormCloseQuery());
             if (c.messageName) {
                 ASSERT_EQ(answerer.Seen.size(), 1u);
-                EXPECT_EQ(answerer.Seen[0].Text, kAccessHead + c.messageName(w) + kAccessTail);
-                EXPECT_EQ(answerer.Seen[0].Caption, "アクセス情報");
-                EXPECT_EQ(answerer.Seen[0].Icon, "information");
-                EXPECT_EQ(answerer.Seen[0].Buttons, std::vector<int>{IDOK});
+                EXPECT_EQ(answerer.Seen[0].text, kAccessHead + c.messageName(w) + kAccessTail);
+                EXPECT_EQ(answerer.Seen[0].caption, "アクセス情報");
+                EXPECT_EQ(answerer.Seen[0].icon, "information");
+                EXPECT_EQ(answerer.Seen[0].buttons, std::vector<int>{IDOK});
             } else {
                 EXPECT_TRUE(answerer.Seen.empty());
             }
@@ -225,13 +226,14 @@ TEST(BrowseFileDlgHistory, UnreadableValueIsReportedAndTheHistoryIsEmpty)
     sel_folder_dlg.folder = dir.Path();
     TBrowseFileDlgForm dlg(nullptr);
     BrowseFileDlgProbe p{dlg};
-    DialogBoxAnswerer answerer({IDOK});
-    DialogRunLater(150, [&] { PostMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0); });
+    TModalAnswerer answerer;
+    answerer.LeaveForm(dlg).PressButton(IDOK);
+    RunLater(150, [&] { PostMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0); });
     EXPECT_EQ(dlg.ShowModal(), mrCancel);
     ASSERT_EQ(answerer.Seen.size(), 1u);
-    EXPECT_EQ(answerer.Seen[0].Text, "Invalid data type for 'data'");
-    EXPECT_EQ(answerer.Seen[0].Caption, Application.Title);
-    EXPECT_EQ(answerer.Seen[0].Icon, "error");
+    EXPECT_EQ(answerer.Seen[0].text, "Invalid data type for 'data'");
+    EXPECT_EQ(answerer.Seen[0].caption, Application.Title);
+    EXPECT_EQ(answerer.Seen[0].icon, "error");
     EXPECT_EQ(p.History()->ItemCount(), 0);
     DialogStoredHistory stored = DialogReadHistory();
     EXPECT_EQ(stored.Type, (DWORD)REG_SZ);
@@ -251,7 +253,7 @@ TEST(BrowseFileDlgHistory, NextDialogStartsWhereTheLastEnded)
         TBrowseFileDlgForm dlg(nullptr);
         BrowseFileDlgProbe p{dlg};
         ASSERT_GE(p.IndexOfName("sub"), 0);
-        DialogRunLater(150, [&] {
+        RunLater(150, [&] {
             p.DblClick(p.IndexOfName("sub"));
             p.Click(p.IndexOfName("pick.txt"));
             PostMessageW(p.Open()->Handle, BM_CLICK, 0, 0);
@@ -301,8 +303,9 @@ TEST(BrowseFileDlgHistory, FailedWriteIsReportedAndTheDialogCloses)
     sel_folder_dlg.folder = dir.Path();
     TBrowseFileDlgForm dlg(nullptr);
     BrowseFileDlgProbe p{dlg};
-    DialogBoxAnswerer answerer({IDOK});
-    DialogRunLater(150, [&] {
+    TModalAnswerer answerer;
+    answerer.LeaveForm(dlg).PressButton(IDOK);
+    RunLater(150, [&] {
         p.Click(p.IndexOfName("chosen.txt"));
         PostMessageW(p.Open()->Handle, BM_CLICK, 0, 0);
     });
@@ -310,8 +313,8 @@ TEST(BrowseFileDlgHistory, FailedWriteIsReportedAndTheDialogCloses)
     EXPECT_EQ(sel_folder_dlg.file_path, file);
     EXPECT_EQ(p.HistoryItems(), (std::vector<std::string>{file, "keep"}));
     ASSERT_EQ(answerer.Seen.size(), 1u);
-    EXPECT_EQ(answerer.Seen[0].Text, "Failed to set data for 'data'");
-    EXPECT_EQ(answerer.Seen[0].Caption, Application.Title);
-    EXPECT_EQ(answerer.Seen[0].Icon, "error");
+    EXPECT_EQ(answerer.Seen[0].text, "Failed to set data for 'data'");
+    EXPECT_EQ(answerer.Seen[0].caption, Application.Title);
+    EXPECT_EQ(answerer.Seen[0].icon, "error");
     EXPECT_EQ(DialogReadHistory().Text, "keep\r\n");
 }

@@ -9,7 +9,7 @@
 #include "gui/Glyph.h"
 #include "gui/ImageList.h"
 #include "gui/Menus.h"
-#include "tests/support/DialogBoxAnswerer.h"
+#include "tests/support/ModalAnswerer.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
 
@@ -260,8 +260,9 @@ TEST(BrowseFileDlgLayout, ShowModalResults)
         TBrowseFileDlgForm dlg(nullptr);
         BrowseFileDlgProbe p{dlg};
         bool focusOnEdit = false, visible = false;
-        DialogBoxAnswerer answerer({IDOK});  // Open with no entry shows the access message
-        DialogRunLater(150, [&] {
+        TModalAnswerer answerer;
+        answerer.LeaveForm(dlg).PressButton(IDOK);  // Open with no entry shows the access message
+        RunLater(150, [&] {
             visible = IsWindowVisible(dlg.Handle);
             focusOnEdit = GetFocus() == p.FilenameEdit()->Handle;
             std::string how = c.how;

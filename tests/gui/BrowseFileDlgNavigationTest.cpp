@@ -7,7 +7,7 @@
 
 #include "gui/Application.h"
 #include "text/Ansi.h"
-#include "tests/support/DialogBoxAnswerer.h"
+#include "tests/support/ModalAnswerer.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
 
@@ -77,7 +77,7 @@ TEST(BrowseFileDlgNavigation, ClickOnAFolderActsAfterTheWait)
     ASSERT_GE(i, 0);
     ASSERT_EQ(ExtractFileExt(p.List()->Item(i)->Caption), "");
     std::string pathDuringWait = "not run";
-    DialogRunLater(100, [&] { pathDuringWait = sel_folder_dlg.file_path + "|" + p.FilenameEdit()->Text(); });
+    RunLater(100, [&] { pathDuringWait = sel_folder_dlg.file_path + "|" + p.FilenameEdit()->Text(); });
     sel_folder_dlg.file_path = "before";
     uint64_t cpu = ThreadCpuMs();
     p.Click(i);
@@ -129,13 +129,13 @@ TEST(BrowseFileDlgNavigation, EnterKeyInTheShownDialogClosesWithOk)
     Data d;
     TBrowseFileDlgForm dlg(nullptr);
     BrowseFileDlgProbe p{dlg};
-    DialogRunLater(150, [&] {
+    RunLater(150, [&] {
         p.Select(p.IndexOfName("memo.txt"));
         p.List()->SetFocus();
         PostMessageW(p.List()->Handle, WM_KEYDOWN, VK_RETURN, 1);
         PostMessageW(p.List()->Handle, WM_KEYUP, VK_RETURN, 0xC0000001);
     });
-    DialogRunLater(3000, [&] { PostMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0); });
+    RunLater(3000, [&] { PostMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0); });
     EXPECT_EQ(dlg.ShowModal(), mrOk);
     EXPECT_EQ(sel_folder_dlg.file_path, d.memo);
 }
@@ -212,21 +212,22 @@ TEST(BrowseFileDlgNavigation, MessagesForAVanishedFolderAndFile)
     int folder = p.IndexOfName("Texts"), file = p.IndexOfName("memo.txt");
     DialogRemoveTree(d.texts);
     DeleteFileW(ToWide(d.memo).c_str());
-    DialogBoxAnswerer answerer({IDOK, IDOK});
+    TModalAnswerer answerer;
+    answerer.PressButton(IDOK).PressButton(IDOK);
     p.DblClick(folder);
     EXPECT_EQ(sel_folder_dlg.folder, d.dir.Path());
     EXPECT_EQ(p.List()->Count(), 3) << "the listing is not changed";
     p.DblClick(file);
     EXPECT_EQ(dlg.ModalResult, mrNone);
     ASSERT_EQ(answerer.Seen.size(), 2u);
-    EXPECT_EQ(answerer.Seen[0].Text, "フォルダ '" + d.texts + "' は存在しません。");
-    EXPECT_EQ(answerer.Seen[0].Caption, "エラー");
-    EXPECT_EQ(answerer.Seen[0].Icon, "error");
-    EXPECT_EQ(answerer.Seen[0].Buttons, std::vector<int>{IDOK});
-    EXPECT_EQ(answerer.Seen[1].Text, d.memo + "\n\nディレクトリ名が無効です。");
-    EXPECT_EQ(answerer.Seen[1].Caption, d.memo);
-    EXPECT_EQ(answerer.Seen[1].Icon, "error");
-    EXPECT_EQ(answerer.Seen[1].Buttons, std::vector<int>{IDOK});
+    EXPECT_EQ(answerer.Seen[0].text, "フォルダ '" + d.texts + "' は存在しません。");
+    EXPECT_EQ(answerer.Seen[0].caption, "エラー");
+    EXPECT_EQ(answerer.Seen[0].icon, "error");
+    EXPECT_EQ(answerer.Seen[0].buttons, std::vector<int>{IDOK});
+    EXPECT_EQ(answerer.Seen[1].text, d.memo + "\n\nディレクトリ名が無効です。");
+    EXPECT_EQ(answerer.Seen[1].caption, d.memo);
+    EXPECT_EQ(answerer.Seen[1].icon, "error");
+    EXPECT_EQ(answerer.Seen[1].buttons, std::vector<int>{IDOK});
 }
 
 // A drive that is not ready: Retry asks again while it is missing, Cancel
@@ -246,14 +247,15 @@ TEST(BrowseFileDlgNavigation, DriveNotReadyRetryAndCancel)
     const std::string text = "Q:\\ にアクセスできません。\n\nデバイスの準備ができていません。";
     int before = p.List()->Count();
     {
-        DialogBoxAnswerer answerer({IDRETRY, IDCANCEL});
+        TModalAnswerer answerer;
+        answerer.PressButton(IDRETRY).PressButton(IDCANCEL);
         p.DblClick(addQ());
         ASSERT_EQ(answerer.Seen.size(), 2u);
-        for (const DialogSeenBox& b : answerer.Seen) {
-            EXPECT_EQ(b.Text, text);
-            EXPECT_EQ(b.Caption, "リムーバブル ディスク (Q:)");
-            EXPECT_EQ(b.Icon, "error");
-            EXPECT_EQ(b.Buttons, (std::vector<int>{IDCANCEL, IDRETRY}));
+        for (const TSeenWindow& b : answerer.Seen) {
+            EXPECT_EQ(b.text, text);
+            EXPECT_EQ(b.caption, "リムーバブル ディスク (Q:)");
+            EXPECT_EQ(b.icon, "error");
+            EXPECT_EQ(b.buttons, (std::vector<int>{IDCANCEL, IDRETRY}));
         }
         EXPECT_EQ(sel_folder_dlg.folder, "Drives");
     }

@@ -292,8 +292,8 @@ TEST_F(FilesPanes, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
         EXPECT_TRUE(box.messageBox);
         EXPECT_EQ(box.caption, "Tavlen");
         EXPECT_EQ(box.text, OpenError(bad));
-        EXPECT_TRUE(box.iconShown);
-        EXPECT_EQ(box.icon, ErrorIcon());
+        EXPECT_EQ(box.icon, "error");
+        EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
         EXPECT_EQ(Entries(form->SrcListBox), std::vector<std::string>{"  1| good"}) << bad;
         EXPECT_EQ(FilesFormProbe::SrcFileName(*form), good);
         EXPECT_EQ(StatusText(form->StatusBar1, 4), panel);
@@ -314,7 +314,7 @@ TEST_F(FilesPanes, ReloadWithNothingLoadedReportsTheEmptyName)
         ASSERT_EQ(answers.Seen.size(), 1u);
         EXPECT_EQ(answers.Seen[0].text, "ﾌｧｲﾙ  は開けません.");
         EXPECT_EQ(answers.Seen[0].caption, "Tavlen");
-        EXPECT_TRUE(answers.Seen[0].iconShown);
+        EXPECT_EQ(answers.Seen[0].icon, "error");
         for (int i = 0; i < 7; ++i) EXPECT_EQ(StatusText(form->StatusBar1, i), "");
         EXPECT_EQ(WindowItemCount(form->SrcListBox), 0);
         EXPECT_EQ(WindowItemCount(form->DestListBox), 0);

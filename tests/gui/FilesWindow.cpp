@@ -269,7 +269,8 @@ TEST_F(FilesWindow, HelpMessagesArePlainDialogsWithTheTitle)
         EXPECT_TRUE(box.messageBox);
         EXPECT_EQ(box.caption, "Tavlen");
         EXPECT_EQ(box.text, c.text);
-        EXPECT_FALSE(box.iconShown) << c.item->Name;
+        EXPECT_EQ(box.icon, "") << c.item->Name;
+        EXPECT_EQ(box.buttons, std::vector<int>{IDOK}) << c.item->Name;
         // Centred on the screen.
         RECT wa;
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
