@@ -34,7 +34,7 @@ int main()
     Application.Initialize();
     Application.Title = "Tavlen";
     const int files = 10000;
-    DialogTempFolder dir;
+    TTempDir dir;
     for (int i = 0; i < files; ++i) {
         char name[32];
         snprintf(name, sizeof name, "file%05d.txt", i);
@@ -60,7 +60,7 @@ int main()
     GetShellFileInfo(dir.Path() + "file00000.txt", info);
     printf("first shell query of the process: %.3f s\n", Seconds(t));
 
-    DialogTempFolder empty;
+    TTempDir empty;
     sel_folder_dlg.folder = empty.Path();
     t = std::chrono::steady_clock::now();
     {

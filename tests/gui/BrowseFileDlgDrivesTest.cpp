@@ -82,7 +82,7 @@ TEST(BrowseFileDlgDrives, ThePrefixDrivesInLetterOrder)
 
 TEST(BrowseFileDlgDrives, EmptyDriveMaskStillSetsTheDriveColumns)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     dir.File("x.txt");
     sel_folder_dlg.folder = dir.Path();
     TBrowseFileDlgForm dlg(nullptr);

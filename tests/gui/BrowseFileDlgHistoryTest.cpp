@@ -24,7 +24,7 @@ std::string Joined(const std::vector<std::string>& v)
 }
 
 struct HistoryWorld {
-    DialogTempFolder dir;
+    TTempDir dir;
     std::vector<std::string> files;  // existing files f00.txt ... f29.txt
     HistoryWorld()
     {
@@ -191,7 +191,7 @@ TEST(BrowseFileDlgHistory, CasesAgainstTheStoredText)
 TEST(BrowseFileDlgHistory, ReadingRulesOfTheStoredText)
 {
     DialogHistoryGuard guard;
-    DialogTempFolder dir;
+    TTempDir dir;
     struct Case {
         const char* stored;
         std::vector<std::string> entries;
@@ -221,7 +221,7 @@ TEST(BrowseFileDlgHistory, ReadingRulesOfTheStoredText)
 TEST(BrowseFileDlgHistory, UnreadableValueIsReportedAndTheHistoryIsEmpty)
 {
     DialogHistoryGuard guard;
-    DialogTempFolder dir;
+    TTempDir dir;
     DialogWriteHistoryDword(7);
     sel_folder_dlg.folder = dir.Path();
     TBrowseFileDlgForm dlg(nullptr);
@@ -245,7 +245,7 @@ TEST(BrowseFileDlgHistory, NextDialogStartsWhereTheLastEnded)
 {
     DialogHistoryGuard guard;
     DialogDeleteHistory();
-    DialogTempFolder dir;
+    TTempDir dir;
     std::string sub = dir.Folder("sub");
     std::string file = dir.File("sub\\pick.txt", "x");
     sel_folder_dlg.folder = dir.Path();
@@ -293,7 +293,7 @@ TEST(BrowseFileDlgHistory, NextDialogStartsWhereTheLastEnded)
 TEST(BrowseFileDlgHistory, FailedWriteIsReportedAndTheDialogCloses)
 {
     DialogHistoryGuard guard;
-    DialogTempFolder dir;
+    TTempDir dir;
     std::string file = dir.File("chosen.txt", "x");
     DialogWriteHistory("keep\r\n");
     DialogLockHistoryKey(true);

@@ -46,7 +46,7 @@ std::string HintOf(TSpeedButton* b)
 }
 
 struct DialogInFolder {
-    DialogTempFolder dir;
+    TTempDir dir;
     std::unique_ptr<TBrowseFileDlgForm> dlg;
     DialogInFolder()
     {
@@ -250,7 +250,7 @@ TEST(BrowseFileDlgLayout, SystemImageListSurvivesTheDialog)
 TEST(BrowseFileDlgLayout, ShowModalResults)
 {
     DialogHistoryGuard guard;
-    DialogTempFolder dir;
+    TTempDir dir;
     sel_folder_dlg.folder = dir.Path();
     struct Case {
         const char* how;

@@ -46,7 +46,7 @@ void SetLocalWriteTime(const std::string& path, WORD y, WORD mo, WORD d, WORD h,
 // its other attributes; KindOfPath answers for the same entries.
 TEST(BrowseFileDlgListing, AttributeCombinationsAndKindOfPath)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     struct Entry {
         const char* name;
         bool folder;
@@ -113,7 +113,7 @@ TEST(BrowseFileDlgListing, AttributeCombinationsAndKindOfPath)
 // them) and in an empty folder.
 TEST(BrowseFileDlgListing, DotEntriesAreNeverItems)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     dir.Folder("empty");
     dir.File("one.txt");
     sel_folder_dlg.folder = dir.Path() + "empty\\";
@@ -146,7 +146,7 @@ TEST(BrowseFileDlgListing, SizeTexts)
 
     // The same texts in the listing of real files; the 3 GiB file is made by
     // moving its end (sparse on the prefix's file system).
-    DialogTempFolder dir;
+    TTempDir dir;
     dir.File("s0.txt", "");
     dir.File("s1.txt", "x");
     dir.File("s1024.txt", std::string(1024, 'x'));
@@ -177,7 +177,7 @@ TEST(BrowseFileDlgListing, SizeTexts)
 
 TEST(BrowseFileDlgListing, TimeTextOfAKnownLocalTime)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     std::string file = dir.File("dated.txt", "x");
     SetLocalWriteTime(file, 2006, 11, 8, 13, 5, 42);
     std::string folder = dir.Folder("datedfolder");
@@ -195,7 +195,7 @@ TEST(BrowseFileDlgListing, TimeTextOfAKnownLocalTime)
 // is the second byte 0x5C of 表.
 TEST(BrowseFileDlgListing, TrailingBackslashRespectsDoubleByteCharacters)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     dir.Folder("一覧表");
     dir.File("一覧表\\中.txt", "x");
     dir.Folder("Data");
@@ -225,7 +225,7 @@ TEST(BrowseFileDlgListing, TrailingBackslashRespectsDoubleByteCharacters)
 // as the display name, an empty type.
 TEST(BrowseFileDlgListing, FailedShellQueryShowsTheFileName)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     std::string real = dir.File("real.txt", "x");
     TShellFileInfo info;
     ASSERT_TRUE(GetShellFileInfo(real, info));
@@ -241,7 +241,7 @@ TEST(BrowseFileDlgListing, FailedShellQueryShowsTheFileName)
 // paths, so a caption without its extension does not make a listed file new.
 TEST(BrowseFileDlgListing, AppendNewEntryAndFindUnlistedName)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     dir.File("a.txt", "x");
     dir.File("c.txt", "x");
     sel_folder_dlg.folder = dir.Path();

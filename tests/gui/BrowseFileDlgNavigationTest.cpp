@@ -21,7 +21,7 @@ std::vector<std::string> NamesInOrder(BrowseFileDlgProbe& p)
 }
 
 struct Data {
-    DialogTempFolder dir{"Data"};
+    TTempDir dir{"Data"};
     std::string texts, report, memo;
     Data()
     {
@@ -142,7 +142,7 @@ TEST(BrowseFileDlgNavigation, EnterKeyInTheShownDialogClosesWithOk)
 
 TEST(BrowseFileDlgNavigation, SortOrderFoldersFirstThenByNameIgnoringCase)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     dir.File("b.txt", "x");
     dir.Folder("c");
     dir.File("a.txt", "x");
@@ -210,7 +210,7 @@ TEST(BrowseFileDlgNavigation, MessagesForAVanishedFolderAndFile)
     TBrowseFileDlgForm dlg(nullptr);
     BrowseFileDlgProbe p{dlg};
     int folder = p.IndexOfName("Texts"), file = p.IndexOfName("memo.txt");
-    DialogRemoveTree(d.texts);
+    RemoveTree(d.texts);
     DeleteFileW(ToWide(d.memo).c_str());
     TModalAnswerer answerer;
     answerer.PressButton(IDOK).PressButton(IDOK);

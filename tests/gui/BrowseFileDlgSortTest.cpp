@@ -12,7 +12,7 @@
 
 TEST(BrowseFileDlgSort, NeighboursAreInTheLocalesCaseInsensitiveOrder)
 {
-    DialogTempFolder dir;
+    TTempDir dir;
     const char* names[] = {"b.txt",     "B2.txt",     "a.TXT",       "Ａ全角.txt", "あいう.txt", "アイウ.txt",
                            "ｱｲｳ.txt",   "漢字.txt",   "10.txt",      "9.txt",      "_x.txt",     "-y.txt",
                            "z z.txt",   "Zeta.log",   "ソ表.txt",   "abc",        "ABD"};

@@ -41,7 +41,7 @@ TEST(ModalAnswerer, BoxesWithoutAnAnswerAreClosedWithoutRepeatingTheQuestion)
 TEST(ModalAnswerer, AFormLeftOpenIsCancelledAndAFormShownAgainIsAnsweredAgain)
 {
     DialogHistoryGuard guard;
-    DialogTempFolder dir;
+    TTempDir dir;
     sel_folder_dlg.folder = dir.Path();
     TBrowseFileDlgForm dlg(nullptr);
     TModalAnswerer answers;
@@ -67,7 +67,7 @@ TEST(ModalAnswerer, AFormLeftOpenIsCancelledAndAFormShownAgainIsAnsweredAgain)
 TEST(ModalAnswerer, ALeftFormIsNotAnswered)
 {
     DialogHistoryGuard guard;
-    DialogTempFolder dir;
+    TTempDir dir;
     sel_folder_dlg.folder = dir.Path();
     TBrowseFileDlgForm dlg(nullptr);
     TModalAnswerer answers;

@@ -2,67 +2,43 @@
 
 #include <stdexcept>
 
-#include "gui/Win32.h"
-
-namespace {
-
-void RemoveTree(const std::wstring& dir)
-{
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring full = dir + L"\\" + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
-            } else {
-                SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(full.c_str());
-            }
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryW(dir.c_str());
-}
-
-}  // namespace
-
-TTempDir::TTempDir()
+TTempDir::TTempDir(const std::string& name)
 {
     static int serial = 0;
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
+    std::string root = ToAnsi(base);
+    if (root.empty() || root.back() != '\\') root += "\\";
     for (;;) {
-        std::wstring dir = std::wstring(base) + L"TavlenTest" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                           std::to_wstring(++serial);
-        if (CreateDirectoryW(dir.c_str(), nullptr)) {
-            path_ = ToAnsi(dir) + "\\";
-            return;
+        std::string dir = root + "TavlenTest" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial);
+        if (CreateDirectoryW(ToWide(dir).c_str(), nullptr)) {
+            root_ = dir + "\\";
+            break;
         }
         if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create a temporary folder");
     }
+    path_ = root_;
+    if (!name.empty()) {
+        path_ = root_ + name + "\\";
+        if (!CreateDirectoryW(ToWide(path_).c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
+    }
 }
 
-TTempDir::~TTempDir()
-{
-    std::wstring w = ToWide(path_);
-    w.pop_back();
-    RemoveTree(w);
-}
+TTempDir::~TTempDir() { RemoveTree(root_.substr(0, root_.size() - 1)); }
 
-std::string TTempDir::Write(const std::string& name, const std::string& bytes) const
+std::string TTempDir::File(const std::string& name, const std::string& bytes, DWORD attributes) const
 {
     std::string path = path_ + name;
     WriteFileBytes(path, bytes);
+    if (attributes) SetFileAttributesW(ToWide(path).c_str(), attributes);
     return path;
 }
 
-std::string TTempDir::Folder(const std::string& name) const
+std::string TTempDir::Folder(const std::string& name, DWORD attributes) const
 {
     std::string path = path_ + name;
-    CreateDirectoryW(ToWide(path).c_str(), nullptr);
+    if (!CreateDirectoryW(ToWide(path).c_str(), nullptr)) throw std::runtime_error("cannot create " + path);
+    if (attributes) SetFileAttributesW(ToWide(path).c_str(), attributes | FILE_ATTRIBUTE_DIRECTORY);
     return path;
 }
 
@@ -74,4 +50,27 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
     BOOL ok = bytes.empty() || WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, nullptr);
     CloseHandle(h);
     if (!ok || written != bytes.size()) throw std::runtime_error("cannot write " + path);
+}
+
+void RemoveTree(const std::string& path)
+{
+    std::wstring w = ToWide(path);
+    DWORD a = GetFileAttributesW(w.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesW(w.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileW(w.c_str());
+        return;
+    }
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((w + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring n = fd.cFileName;
+            if (n == L"." || n == L"..") continue;
+            RemoveTree(path + "\\" + ToAnsi(n));
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryW(w.c_str());
 }
