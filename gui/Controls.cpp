@@ -79,8 +79,11 @@ TControl::~TControl()
         c.erase(std::remove(c.begin(), c.end(), this), c.end());
     }
     if (Handle) {
+        // The window's own procedure back first, so that no message of its
+        // destruction reaches this half-destroyed object.
+        if (subclassed_) SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+        subclassed_ = false;
         Registry().erase(Handle);
-        if (subclassed_) RemoveWindowSubclass(Handle, SubclassProc, 0);
         if (IsWindow(Handle)) DestroyWindow(Handle);
         Handle = nullptr;
     }
@@ -107,7 +110,10 @@ void TControl::CreateSystemWindow(const wchar_t* className, DWORD style, DWORD e
                              width_, height_, parentHandle, (HMENU)(INT_PTR)id_, GetModuleHandleW(nullptr), nullptr);
     if (!h) throw Exception("cannot create a window of class " + ToAnsi(className));
     AttachHandle(h);
-    SetWindowSubclass(h, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed by replacing the window procedure: the common controls'
+    // subclassing looks up a window property on every message, which under
+    // Wine is a round trip to the server.
+    oldProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     subclassed_ = true;
     ApplyFont();
 }
@@ -250,25 +256,27 @@ bool TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     }
 }
 
-LRESULT CALLBACK TControl::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref)
+LRESULT CALLBACK TControl::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
 {
-    TControl* self = reinterpret_cast<TControl*>(ref);
+    TControl* self = FromHandle(h);
+    if (!self) return DefWindowProcW(h, msg, wp, lp);
+    WNDPROC old = self->oldProc_;
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        self->subclassed_ = false;
+        Registry().erase(h);
+        self->Handle = nullptr;
+        return CallWindowProcW(old, h, msg, wp, lp);
+    }
     LRESULT result = 0;
     bool handled = false;
     try {
-        if (msg == WM_NCDESTROY) {
-            RemoveWindowSubclass(h, SubclassProc, 0);
-            self->subclassed_ = false;
-            Registry().erase(h);
-            self->Handle = nullptr;
-            return DefSubclassProc(h, msg, wp, lp);
-        }
         handled = self->WndProc(msg, wp, lp, result);
     } catch (...) {
         Application.HandleException();
         handled = false;
     }
-    return handled ? result : DefSubclassProc(h, msg, wp, lp);
+    return handled ? result : CallWindowProcW(old, h, msg, wp, lp);
 }
 
 // ------------------------------------------------------------- TWinControl

@@ -94,7 +94,7 @@ protected:
     bool subclassed_ = false;
 
     friend class TWinControl;
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
 };
 
 // A control that holds other controls and lays out the docked ones.
