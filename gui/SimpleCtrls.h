@@ -1,5 +1,5 @@
-// The plain controls of the file selection dialog: label, edit box, a small
-// list box of choices and a splitter.
+// The plain controls of the file selection dialog: label, edit box and a
+// splitter.
 #pragma once
 
 #include <string>
@@ -16,19 +16,6 @@ public:
     explicit TEdit(TWinControl* parent);
     std::string Text() const { return Caption(); }
     void SetText(const std::string& text) { SetCaption(text); }
-};
-
-// A list box of a few fixed texts; OnClick runs when the user selects one.
-class TChoiceListBox : public TWinControl {
-public:
-    TChoiceListBox(TWinControl* parent, int itemHeight);
-    void AddItem(const std::string& text);
-    int ItemCount() const;
-    std::string Item(int index) const;
-    int ItemIndex() const;
-    void SetItemIndex(int index);
-    TColor Color = clWindow;
-    void CommandNotify(WORD code) override;
 };
 
 // A thin bar at the edge of its parent.

@@ -11,6 +11,7 @@
 #include "gui/Exception.h"
 #include "gui/ImageList.h"
 #include "gui/ListView.h"
+#include "gui/StdCtrls.h"
 #include "gui/Menus.h"
 #include "gui/Registry.h"
 #include "gui/SimpleCtrls.h"
@@ -289,10 +290,12 @@ void TBrowseFileDlgForm::BuildLayout()
     PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
     ListView1->PopupMenu = PopupMenu1.get();
 
-    ViewListBox = Make<TChoiceListBox>(L::ViewListBoxItemHeight);
+    ViewListBox = Make<TListBox>();
     ViewListBox->Name = "ViewListBox";
+    ViewListBox->SetVisible(false);
+    ViewListBox->SetItemHeight(L::ViewListBoxItemHeight);
     place(ViewListBox, L::ViewListBox);
-    for (const char* t : L::ViewListBoxItems) ViewListBox->AddItem(t);
+    for (const char* t : L::ViewListBoxItems) ViewListBox->Add(t);
     ViewListBox->Color = clBtnFace;
     ViewListBox->OnClick = [this](TObject* s) { ViewListBoxClick(s); };
 

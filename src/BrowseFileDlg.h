@@ -14,7 +14,7 @@
 
 class TLabel;
 class TEdit;
-class TChoiceListBox;
+class TListBox;
 class TSplitter;
 class TComboBox;
 class TFilterComboBox;
@@ -77,7 +77,7 @@ private:
     TComboBox* ComboBox1;
     TSpeedButton *UpSpeedBtn, *SpeedButton1, *ViewSpeedBtn, *ArrowSpeedBtn;
     TListView* ListView1;
-    TChoiceListBox* ViewListBox;
+    TListBox* ViewListBox;
     TLabel* Label2;
     TComboBox* FileComboBox;
     TButton *OpenButton, *CancelButton;

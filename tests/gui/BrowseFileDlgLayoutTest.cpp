@@ -179,9 +179,9 @@ TEST(BrowseFileDlgLayout, CreationStateOfListChooserAndHiddenControls)
 
     // The view chooser: hidden, 一覧 and 詳細, the first selected.
     EXPECT_FALSE(p.ViewList()->Visible());
-    ASSERT_EQ(p.ViewList()->ItemCount(), 2);
-    EXPECT_EQ(p.ViewList()->Item(0), "一覧");
-    EXPECT_EQ(p.ViewList()->Item(1), "詳細");
+    ASSERT_EQ(p.ViewList()->Count(), 2);
+    EXPECT_EQ(p.ViewList()->ItemText(0), "一覧");
+    EXPECT_EQ(p.ViewList()->ItemText(1), "詳細");
     EXPECT_EQ(p.ViewList()->ItemIndex(), 0);
     EXPECT_EQ(SendMessageW(p.ViewList()->Handle, LB_GETITEMHEIGHT, 0, 0), 12);
 

@@ -9,6 +9,7 @@
 #include "gui/ComboBox.h"
 #include "gui/ListView.h"
 #include "gui/SimpleCtrls.h"
+#include "gui/StdCtrls.h"
 #include "src/BrowseFileDlg.h"
 
 struct BrowseFileDlgProbe {
@@ -19,7 +20,7 @@ struct BrowseFileDlgProbe {
     TEdit* FilenameEdit() const { return d.FilenameEdit; }
     TComboBox* LocationBox() const { return d.ComboBox1; }
     TFilterComboBox* FilterBox() const { return d.FilterComboBox1; }
-    TChoiceListBox* ViewList() const { return d.ViewListBox; }
+    TListBox* ViewList() const { return d.ViewListBox; }
     TSpeedButton* Up() const { return d.UpSpeedBtn; }
     TSpeedButton* View() const { return d.ViewSpeedBtn; }
     TSpeedButton* Arrow() const { return d.ArrowSpeedBtn; }
