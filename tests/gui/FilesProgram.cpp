@@ -1,6 +1,6 @@
-// The real Tavlen.exe as a separate process: its window's start-up state as
-// another program sees it, and File > Exit ending it with exit code 0
-// without a question.
+// The real Tavlen.exe as a separate process: it starts and shows its window,
+// its window's start-up state as another program sees it, and closing the
+// window or File > Exit ending it with exit code 0 without a question.
 #include <gtest/gtest.h>
 
 #include "gui/Win32.h"
@@ -54,6 +54,20 @@ struct Program {
 };
 
 }  // namespace
+
+TEST(FilesProgram, StartsShowsItsWindowAndExitsWithZeroWhenClosed)
+{
+    Program p;
+    ASSERT_NE(p.window, nullptr);
+    wchar_t caption[100] = {};
+    GetWindowTextW(p.window, caption, 100);
+    EXPECT_STREQ(caption, L"Tavlen Ver.0.0.2");
+    PostMessageW(p.window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(p.pi.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(p.pi.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+}
 
 TEST(FilesProgram, ExitMenuEndsTheProgramWithZeroAndNoQuestion)
 {
