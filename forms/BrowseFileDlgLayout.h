@@ -1,5 +1,6 @@
 // Window layout of the file selection dialog: places and sizes in pixels of
-// the client area (left, top, width, height), captions and hints.
+// the client area (left, top, width, height), captions, hints, column
+// captions and the texts of its messages.
 #pragma once
 
 namespace BrowseFileDlgLayout {
@@ -58,5 +59,33 @@ constexpr const char* CopyItemCaption = "コピー(&C)";
 constexpr const char* PasteItemCaption = "貼り付け(&P)";
 constexpr const char* DelItemCaption = "削除(&D)";
 constexpr const char* RenameItemCaption = "名前の変更(&M)";
+
+// Columns of ListView1: a folder listing and the drives view.
+struct Column {
+    const char* Caption;
+    bool RightJustify;
+};
+constexpr Column FolderColumns[] = {{"名前", false}, {"サイズ", true}, {"ファイルの種類", false}, {"更新日時", false}};
+constexpr Column DriveColumns[] = {{"名前", false}, {"種類", false}, {"合計サイズ", true}, {"空き領域", true}};
+
+// The computer entry of the location box.
+constexpr const char* ComputerCaption = "マイ コンピュータ";
+
+// Messages: text before and after the path they name, and captions.
+constexpr const char* AccessInfoBefore = "ファイル '";
+constexpr const char* AccessInfoAfter = "' にアクセスできません。     \r\n"
+                                        "使用できないか、またはパスワードで保護されている可能性があります。     ";
+constexpr const char* AccessInfoCaption = "アクセス情報";
+constexpr const char* FolderMissingBefore = "フォルダ '";
+constexpr const char* FolderMissingAfter = "' は存在しません。";
+constexpr const char* FolderMissingCaption = "エラー";
+constexpr const char* DeviceNotReadyAfter = " にアクセスできません。\n\nデバイスの準備ができていません。";
+constexpr const char* DeviceErrorCaption = "デバイスエラー";
+// Progress titles of the shell's file operations.
+constexpr const char* CopyProgressTitle = "コピー中...";
+constexpr const char* MoveProgressTitle = "貼り付け中...";
+constexpr const char* DeleteProgressTitle = "削除中...";
+constexpr const char* RenameProgressTitle = "名前の変更中...";
+constexpr const char* InvalidFileAfter = "\n\nディレクトリ名が無効です。";
 
 }  // namespace BrowseFileDlgLayout

@@ -3,7 +3,10 @@
 #pragma once
 
 #include "gui/Classes.h"
+#include "gui/Graphics.h"
 #include "gui/Win32.h"
+
+enum TDrawingStyle { dsNormal, dsTransparent };
 
 class TImageList : public TObject {
 public:
@@ -18,6 +21,13 @@ public:
     // A shared list belongs to someone else and is never destroyed here.
     bool ShareImages = false;
     int Count() const { return handle_ ? ImageList_GetImageCount(handle_) : 0; }
+    // Makes a new list of its own for images of that size, in colour with a mask.
+    void CreateSize(int width, int height);
+    // Adds a copy of the icon; returns its index, or -1.
+    int AddIcon(HICON icon);
+    TDrawingStyle DrawingStyle = dsNormal;
+    // Draws image `index` with its top left corner at x, y.
+    void Draw(TCanvas& canvas, int x, int y, int index) const;
 
 private:
     void Release();

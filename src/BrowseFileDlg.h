@@ -1,4 +1,12 @@
 // The file selection dialog and the record it shares with its caller.
+//
+// The dialog is one class split by concern:
+//   BrowseFileDlg.cpp            construction, layout, handler binding, create/destroy, messages
+//   BrowseFileDlgHistory.cpp     show, close query, the Open button, the tentative entry
+//   BrowseFileDlgListing.cpp     listing, columns, sort keys, drives view, new-entry helpers
+//   BrowseFileDlgNavigation.cpp  click, double click, Enter, the double-click wait, up, view buttons
+//   BrowseFileDlgLocation.cpp    the location box
+//   BrowseFileDlgFileOps.cpp     the context menu, its item clipboard and the shell file operations
 #pragma once
 
 #include <cstdint>
@@ -9,8 +17,12 @@
 #include <utility>
 #include <vector>
 
+#include "gui/FileSystem.h"
 #include "gui/Forms.h"
+#include "gui/Shell.h"
+#include "gui/SysUtils.h"
 #include "gui/Win32.h"
+#include "text/DialogText.h"
 
 class TLabel;
 class TEdit;
@@ -26,7 +38,6 @@ class TImageList;
 class TStringList;
 class TPopupMenu;
 class TMenuItem;
-class ShellInfoCache;
 
 // The current folder of the dialogs and the file chosen in the last one.
 struct TSelFolderDlg {
@@ -34,30 +45,8 @@ struct TSelFolderDlg {
     std::string file_path;  // after an OK close: the chosen file, or ""
 };
 extern TSelFolderDlg sel_folder_dlg;
-
-// What the shell tells about a path: display name, type name and the index
-// of its small icon in the system image list.
-struct TShellFileInfo {
-    std::string DisplayName;
-    std::string TypeName;
-    int IconIndex = 0;
-};
-// Queries the shell for path. When the query fails the record shows the
-// path's file name, an empty type and icon 0, never an earlier entry's values.
-bool GetShellFileInfo(const std::string& path, TShellFileInfo& info);
-// Size column text: ceil(size / 1024) with the user's thousands separator,
-// followed by "KB"; empty for a folder.
-std::string SizeText(uint64_t size, DWORD attributes);
-// Time column text of a file time in UTC, in local time: "06/11/08 13:05".
-std::string FileTimeText(const FILETIME& time);
-// The three shown texts of a drive entry from its shell name: the type text
-// and, for a local disk without a label only, the total and free size that
-// sizes() supplies (it is not called for other drives).
-std::vector<std::string> DriveColumnTexts(const std::string& caption,
-                                          const std::function<void(std::string& total, std::string& free)>& sizes);
-// The entries a listing shows: folders and files that are neither hidden nor
-// system, nor a volume label; never "." and "..".
-bool IsListableEntry(const WIN32_FIND_DATAW& entry);
+// The current folder at the drives level.
+constexpr const char kDrives[] = "Drives";
 
 // Shown modally for every file to be chosen: OK (1) leaves the chosen file's
 // full path, or "", in sel_folder_dlg.file_path; Cancel (2) chooses nothing.
@@ -106,6 +95,7 @@ private:
     std::function<DWORD()> LogicalDriveMask = [] { return GetLogicalDrives(); };
 
     void BuildLayout();
+    void BindHandlers();
 
     // Handlers.
     void FormCreate(TObject* Sender);
@@ -125,8 +115,16 @@ private:
     void ComboBox1DrawItem(TWinControl* Control, int Index, TRect Rect, unsigned State);
     void SpeedButton1Click(TObject* Sender);
     void PopupMenu1Popup(TObject* Sender);
+    void CutItemClick(TObject* Sender);
+    void CopyItemClick(TObject* Sender);
+    void PasteItemClick(TObject* Sender);
+    void DelItemClick(TObject* Sender);
+    void RenameItemClick(TObject* Sender);
 
-    // Listing.
+    // Listing. Every item carries its kind tag ("dir", "file", "drive") and
+    // its full path as sub-items 3 and 4.
+    static const std::string& ItemTag(const TListItem* item);
+    static const std::string& ItemPath(const TListItem* item);
     void ListFolder();
     void CreateSysImageList(TListView* view);
     void SetFolderColumns(TListView* view);
@@ -141,6 +139,10 @@ private:
     void ShowDrives();
     void SetDriveColumns(TListView* view);
     void BuildLocationBox();
+    void LoadComputerIcon();
+
+    // File commands.
+    bool ShellFileOperation(const std::string& source, const std::string& destination, const std::string& operation);
 
     // History.
     void PutTentativeEntry(const std::string& path);

@@ -69,3 +69,27 @@ char DriveLetterOfCaption(const std::string& caption)
 {
     return caption.size() >= 3 ? caption[caption.size() - 3] : '\0';
 }
+
+std::vector<std::string> DriveColumnTexts(const std::string& caption,
+                                          const std::function<void(std::string& total, std::string& free)>& sizes)
+{
+    static const char kLocalDisk[] = "ローカル ディスク";
+    std::vector<std::string> texts{DriveTypeText(caption), "", ""};
+    if (texts[0] == kLocalDisk) sizes(texts[1], texts[2]);
+    return texts;
+}
+
+bool IsNetworkTop(const std::string& folder)
+{
+    if (folder.size() < 2 || folder[0] != '\\' || folder[1] != '\\') return false;
+    std::string parent = UpToLast(folder.substr(0, folder.size() - 1), '\\');
+    int separators = 0;
+    for (size_t i = 0; i < parent.size(); ++i) {
+        if (IsLeadByte((unsigned char)parent[i])) {
+            ++i;
+            continue;
+        }
+        if (parent[i] == '\\') ++separators;
+    }
+    return separators < 4;
+}

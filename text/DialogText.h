@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ std::string TimeTextOf(int year, int month, int day, int hour, int minute);
 // byte equal to sep that is the second byte of a double-byte character is
 // not a match: "C:\Data\Texts" -> "C:\Data\", "Data" -> "".
 std::string UpToLast(const std::string& text, char sep);
+// True for the top of a network path, \\server\share\ (its parent would be
+// the server, which is no folder), and for shorter network paths.
+bool IsNetworkTop(const std::string& folder);
 
 // The stored history text as entries: the text ends at its first NUL; lines
 // end at CR LF, a lone CR or a lone LF; a break at the very end adds no empty
@@ -35,6 +39,11 @@ std::string JoinHistory(const std::vector<std::string>& entries);
 // fewer. A type text that begins with "3.5" becomes
 // "3.5 インチ フロッピー ディスク".
 std::string DriveTypeText(const std::string& caption);
+// The three shown texts of a drive entry from its shell name: the type text
+// and, for a local disk ("ローカル ディスク") only, the total and free size that
+// sizes() supplies (it is not called for other drives).
+std::vector<std::string> DriveColumnTexts(const std::string& caption,
+                                          const std::function<void(std::string& total, std::string& free)>& sizes);
 extern const char* const kFloppyTypeText;
 // The drive letter in a shell name that ends with "(C:)": its third byte from
 // the end; '\0' for a name shorter than three bytes.

@@ -255,3 +255,23 @@ TEST(HistoryProperties, RandomEntriesSurviveJoinAndSplit)
         ASSERT_EQ(SplitHistory(JoinHistory(entries)), entries);
     }
 }
+
+TEST(NetworkTop, OnlyTheShareOfANetworkPathHasNoFolderAbove)
+{
+    struct {
+        std::string folder;
+        bool top;
+    } cases[] = {
+        {"\\\\server\\share\\", true},
+        {"\\\\server\\", true},
+        {"\\\\server\\share\\sub\\", false},
+        {"\\\\server\\share\\" + kHyo + "\\", false},
+        {"\\\\" + kHyo + "\\share\\", true},  // 0x5C second byte in the server name
+        {"\\\\server\\" + kSo + "\\", true},
+        {"C:\\", false},
+        {"C:\\Data\\", false},
+        {"\\", false},
+        {"", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsNetworkTop(c.folder), c.top) << c.folder;
+}

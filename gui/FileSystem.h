@@ -1,0 +1,34 @@
+// File-system wrappers: existence tests of files and folders, the directory
+// search, and which entries a folder listing shows.
+#pragma once
+
+#include <string>
+
+#include "gui/Win32.h"
+
+// True when a folder of that path exists.
+bool DirectoryExists(const std::string& path);
+// True when a directory entry of that path exists and is not a folder.
+bool FileExists(const std::string& path);
+
+// "." and "..".
+bool IsDotName(const wchar_t* name);
+// The entries a listing shows: folders and files that are neither hidden nor
+// system, nor a volume label; never "." and "..".
+bool IsListableEntry(const WIN32_FIND_DATAW& entry);
+
+// Runs f for every entry that a directory search of pattern finds.
+template <class F>
+void ForEachEntry(const std::string& pattern, F f)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW(ToWide(pattern).c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return;
+    struct Closer {
+        HANDLE h;
+        ~Closer() { FindClose(h); }
+    } closer{h};
+    do
+        f(fd);
+    while (FindNextFileW(h, &fd));
+}
