@@ -39,10 +39,19 @@ bool TBrowseFileDlgForm::ShellFileOperation(const std::string& source, const std
                                 FOF_ALLOWUNDO | FOF_RENAMEONCOLLISION, kind->progressTitle);
 }
 
+// ------------------------------------------------ context menu and clipboard
+
 void TBrowseFileDlgForm::PopupMenu1Popup(TObject*) {}
 void TBrowseFileDlgForm::CutItemClick(TObject*) {}
 void TBrowseFileDlgForm::CopyItemClick(TObject*) {}
 void TBrowseFileDlgForm::PasteItemClick(TObject*) {}
 void TBrowseFileDlgForm::DelItemClick(TObject*) {}
+
+// ------------------------------------------------------- rename, new folder
+//
+// Each asks for a name in a small dialog of its own (Rename.cpp,
+// NewFolder.cpp) and updates the listing in place.
+
 void TBrowseFileDlgForm::RenameItemClick(TObject*) {}
+
 void TBrowseFileDlgForm::SpeedButton1Click(TObject*) {}
