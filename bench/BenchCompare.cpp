@@ -76,8 +76,8 @@ TAVLEN_BENCH(CompareOnePercent, 30)
     form.Show();
     Settle();
     double t0 = Seconds();
-    FilesFormProbe::LoadPane(form, form.SrcListBox, left);
-    FilesFormProbe::LoadPane(form, form.DestListBox, right);
+    FilesFormProbe{form}.LoadPane(form.SrcListBox, left);
+    FilesFormProbe{form}.LoadPane(form.DestListBox, right);
     double tLoaded = Seconds();
     form.AllCompareMenu->Click();  // ends with the full repaint of both panes
     UpdateWindow(form.SrcListBox->Handle);
@@ -101,8 +101,8 @@ TAVLEN_BENCH(CompareEveryLine, 31)
 
     TFilesForm form;
     form.Show();
-    FilesFormProbe::LoadPane(form, form.SrcListBox, left);
-    FilesFormProbe::LoadPane(form, form.DestListBox, right);
+    FilesFormProbe{form}.LoadPane(form.SrcListBox, left);
+    FilesFormProbe{form}.LoadPane(form.DestListBox, right);
     Settle();
 
     std::vector<double> times;

@@ -56,7 +56,7 @@ TAVLEN_BENCH(LoadPaneMemory, 10)
     form.Show();
     Settle();
     size_t ws0 = WorkingSet();
-    FilesFormProbe::LoadPane(form, form.SrcListBox, path);
+    FilesFormProbe{form}.LoadPane(form.SrcListBox, path);
     Settle();
     size_t peak = PeakWorkingSet(), ws1 = WorkingSet();
     Report("file_size", size / 1048576.0, "MB");
@@ -66,7 +66,7 @@ TAVLEN_BENCH(LoadPaneMemory, 10)
     // (Wine reports no private bytes, so the working set stands for both.)
     Report("load_pane_retained_memory", (double)(ws1 - ws0) / 1048576.0, "MB");
     Report("load_pane_retained_memory_to_file_size", (double)(ws1 - ws0) / size, "x");
-    Report("pane_lines_storage_to_file_size", (double)FilesFormProbe::SrcLines(form).MemoryUsed() / size, "x");
+    Report("pane_lines_storage_to_file_size", (double)FilesFormProbe{form}.SrcLines().MemoryUsed() / size, "x");
 }
 
 TAVLEN_BENCH(LoadPaneTime, 11)
@@ -82,12 +82,12 @@ TAVLEN_BENCH(LoadPaneTime, 11)
     double best = 1e9, measureBest = 1e9;
     for (int round = 0; round < 3; ++round) {
         double t0 = Seconds();
-        FilesFormProbe::LoadPane(form, form.SrcListBox, path);
+        FilesFormProbe{form}.LoadPane(form.SrcListBox, path);
         double t = Seconds() - t0;
         best = std::min(best, t);
         // The widest-entry measurement on its own, as LoadPane does it.
         double m0 = Seconds();
-        int widest = WidestEntry(FilesFormProbe::SrcLines(form), *FilesFormProbe::PaneWidths(form));
+        int widest = WidestEntry(FilesFormProbe{form}.SrcLines(), *FilesFormProbe{form}.PaneWidths());
         measureBest = std::min(measureBest, Seconds() - m0);
         if (widest != form.SrcListBox->HorizontalExtent()) Report("load_pane_extent_mismatch", widest, "px");
     }

@@ -1,3 +1,4 @@
+// The application object of gui/Application.h.
 #include "gui/Application.h"
 
 #include "gui/Exception.h"

@@ -27,7 +27,7 @@ public:
     // as caption, and a "." appended when the text's last character sorts
     // after ".".
     void ShowException(const std::exception& e);
-    void HandleException();  // call from a catch block
+    void HandleException();  // call from a catch block; Guarded does
     // A message box owned by the active window; returns the button pressed.
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
 
@@ -39,6 +39,21 @@ private:
 };
 
 extern TApplication Application;
+
+// The layer's one error boundary: every event dispatch runs its handler
+// through this. Runs f; an exception it raises goes no further and is shown
+// with the standard exception message. True when f completed.
+template <class F>
+bool Guarded(F&& f)
+{
+    try {
+        f();
+        return true;
+    } catch (...) {
+        Application.HandleException();
+        return false;
+    }
+}
 
 // The text the standard exception message shows for a message.
 std::string ExceptionText(const std::string& message);

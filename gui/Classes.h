@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TObject {
@@ -12,6 +13,16 @@ public:
 };
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// A handler bound to a member function of a form (or any object):
+//     OpenMenu->OnClick = Bind(this, &TFilesForm::OpenMenuClick);
+// The result fits every handler field whose arguments the member function
+// takes (notify, mouse, key, draw-item, compare, close-query...).
+template <class C, class R, class... A>
+auto Bind(C* object, R (C::*method)(A...))
+{
+    return [object, method](A... args) -> R { return (object->*method)(std::forward<A>(args)...); };
+}
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -27,6 +38,19 @@ struct TRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
+};
+
+// Runs a function when the scope it was made in ends, by an exception too.
+template <class F>
+class TScopeExit {
+public:
+    explicit TScopeExit(F f) : f_(std::move(f)) {}
+    ~TScopeExit() { f_(); }
+    TScopeExit(const TScopeExit&) = delete;
+    TScopeExit& operator=(const TScopeExit&) = delete;
+
+private:
+    F f_;
 };
 
 // Modal results.

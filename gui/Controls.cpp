@@ -1,3 +1,5 @@
+// The controls and containers of gui/Controls.h: creation, subclassing, the
+// layer's window procedures and the routing of child notifications.
 #include "gui/Controls.h"
 
 #include <algorithm>
@@ -129,6 +131,17 @@ TFont* TControl::EffectiveFont()
 void TControl::ApplyFont()
 {
     if (Handle) SendMessageW(Handle, WM_SETFONT, (WPARAM)EffectiveFont()->Handle(), FALSE);
+}
+
+void TControl::SetFont(std::unique_ptr<TFont> font)
+{
+    Font = std::move(font);
+    ApplyFont();
+}
+
+void TControl::BringToFront()
+{
+    if (Handle) SetWindowPos(Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TControl::PlaceWindow()
@@ -270,12 +283,7 @@ LRESULT CALLBACK TControl::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
     }
     LRESULT result = 0;
     bool handled = false;
-    try {
-        handled = self->WndProc(msg, wp, lp, result);
-    } catch (...) {
-        Application.HandleException();
-        handled = false;
-    }
+    Guarded([&] { handled = self->WndProc(msg, wp, lp, result); });
     return handled ? result : CallWindowProcW(old, h, msg, wp, lp);
 }
 
@@ -319,12 +327,7 @@ LRESULT CALLBACK TWinControl::OwnWndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
     }
     LRESULT result = 0;
     bool handled = false;
-    try {
-        handled = self->WndProc(msg, wp, lp, result);
-    } catch (...) {
-        Application.HandleException();
-        handled = false;
-    }
+    Guarded([&] { handled = self->WndProc(msg, wp, lp, result); });
     return handled ? result : DefWindowProcW(h, msg, wp, lp);
 }
 
@@ -359,6 +362,9 @@ bool TWinControl::RouteChildMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         }
         return false;
     }
+    case WM_CTLCOLORLISTBOX:
+        if (TControl* c = FromHandle((HWND)lp)) return c->ColorMessage((HDC)wp, result);
+        return false;
     case WM_MEASUREITEM: {
         auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
         if (mis->CtlType == ODT_MENU) return false;

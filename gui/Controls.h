@@ -1,7 +1,7 @@
 // Controls and the containers that hold them. A control is a window handle
 // plus typed one-line messages and handler fields; one window procedure of
-// the layer routes WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_MEASUREITEM
-// back to the child control's object.
+// the layer routes WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM and
+// WM_CTLCOLORLISTBOX back to the child control's object.
 #pragma once
 
 #include <memory>
@@ -54,9 +54,14 @@ public:
     std::string Hint;
     bool TabStop = false;
     TPopupMenu* PopupMenu = nullptr;
-    // The control's own font; null to use the parent's.
+    // The control's own font; null to use the parent's. SetFont stores a
+    // font and gives it to the window.
     std::unique_ptr<TFont> Font;
     TFont* EffectiveFont();
+    void SetFont(std::unique_ptr<TFont> font);
+    // Puts the window above its siblings, without moving, sizing or
+    // activating it.
+    void BringToFront();
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -78,6 +83,9 @@ public:
     virtual bool NotifyMessage(NMHDR* /*nm*/, LRESULT& /*result*/) { return false; }
     virtual void DrawItemMessage(DRAWITEMSTRUCT* /*dis*/) {}
     virtual void MeasureItemMessage(MEASUREITEMSTRUCT* /*mis*/) {}
+    // WM_CTLCOLORLISTBOX the parent received for this control: true with
+    // the background brush in `result` when the control has its own colour.
+    virtual bool ColorMessage(HDC /*dc*/, LRESULT& /*result*/) { return false; }
 
 protected:
     // Creates the window of a standard (system) class and subclasses it.

@@ -1,3 +1,4 @@
+// Top-level forms of gui/Forms.h: showing, closing and the modal loop.
 #include "gui/Forms.h"
 
 #include <algorithm>
@@ -25,13 +26,7 @@ TForm::TForm(TForm* owner, TBorderStyle border) : TWinControl(nullptr), owner_(o
 
 TForm::~TForm()
 {
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            Application.HandleException();
-        }
-    }
+    if (OnDestroy) Guarded([&] { OnDestroy(this); });
     if (Application.MainForm == this) Application.MainForm = nullptr;
 }
 
@@ -94,7 +89,14 @@ int TForm::ShowModal()
     ModalResult = mrNone;
     ++Application.ModalLevel;
     int result = mrCancel;
-    try {
+    {
+        // Undone however the loop ends, by an exception too.
+        TScopeExit restore([&] {
+            --Application.ModalLevel;
+            modal_ = false;
+            if (ownerHandle) EnableWindow(ownerHandle, TRUE);
+            Hide();
+        });
         Show();
         for (;;) {
             if (Application.Terminated) {
@@ -103,28 +105,14 @@ int TForm::ShowModal()
             }
             if (ModalResult != mrNone) {
                 bool closing = false;
-                try {
-                    closing = CloseQuery();
-                } catch (...) {
-                    Application.HandleException();
-                }
+                Guarded([&] { closing = CloseQuery(); });
                 if (closing) break;
                 ModalResult = mrNone;
             }
             Application.HandleMessage();
         }
         result = ModalResult;
-    } catch (...) {
-        --Application.ModalLevel;
-        modal_ = false;
-        if (ownerHandle) EnableWindow(ownerHandle, TRUE);
-        Hide();
-        throw;
     }
-    --Application.ModalLevel;
-    modal_ = false;
-    if (ownerHandle) EnableWindow(ownerHandle, TRUE);
-    Hide();
     if (ownerHandle) SetActiveWindow(ownerHandle);
     return result;
 }

@@ -1,3 +1,4 @@
+// The list view of gui/ListView.h: items, columns, batch updates and sorting.
 #include "gui/ListView.h"
 
 #include <algorithm>
@@ -93,9 +94,12 @@ void TListView::BeginUpdate()
 void TListView::EndUpdate()
 {
     if (updating_ == 0 || --updating_ > 0) return;
+    // Painting resumes also when the sort raises its handler's error.
+    TScopeExit resume([this] {
+        SendMessageW(Handle, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(Handle, nullptr, TRUE);
+    });
     if (sortType_ == stData && !sorted_) AlphaSort();
-    SendMessageW(Handle, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(Handle, nullptr, TRUE);
 }
 
 TListItem* TListView::Add()
@@ -158,13 +162,18 @@ void TListView::SetSelected(TListItem* item)
     SendMessageW(Handle, LVM_SETITEMSTATE, i, (LPARAM)&it);
 }
 
+// Called by the window during LVM_SORTITEMS: no exception may unwind
+// through it. The first one is kept, the rest of the sort compares equal,
+// and AlphaSort raises it again once the window has returned.
 int CALLBACK TListView::CompareItems(LPARAM a, LPARAM b, LPARAM self)
 {
     auto* lv = reinterpret_cast<TListView*>(self);
+    if (lv->sortError_) return 0;
     int result = 0;
     try {
-        if (lv->OnCompare) lv->OnCompare(lv, reinterpret_cast<TListItem*>(a), reinterpret_cast<TListItem*>(b), 0, result);
+        lv->OnCompare(lv, reinterpret_cast<TListItem*>(a), reinterpret_cast<TListItem*>(b), 0, result);
     } catch (...) {
+        lv->sortError_ = std::current_exception();
         result = 0;
     }
     return result;
@@ -174,8 +183,14 @@ void TListView::AlphaSort()
 {
     if (!OnCompare) return;
     if (items_.size() >= 2) {
+        sortError_ = nullptr;
         SendMessageW(Handle, LVM_SORTITEMS, (WPARAM)this, (LPARAM)CompareItems);
         SyncOrder();
+        if (sortError_) {
+            std::exception_ptr error = sortError_;
+            sortError_ = nullptr;
+            std::rethrow_exception(error);
+        }
     }
     sorted_ = true;
 }

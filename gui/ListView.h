@@ -2,6 +2,7 @@
 // shown by the window through callbacks, sorted through a compare event.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,7 +79,8 @@ public:
     TListItem* Selected() const;
     void SetSelected(TListItem* item);  // null clears the selection
 
-    // Sorts with OnCompare (data 0).
+    // Sorts with OnCompare (data 0). An exception of OnCompare stops the
+    // comparing, leaves every item in the list and is raised again here.
     void AlphaSort();
 
     bool NotifyMessage(NMHDR* nm, LRESULT& result) override;
@@ -95,4 +97,5 @@ private:
     TImageList* smallImages_ = nullptr;
     int updating_ = 0;
     bool sorted_ = true;  // the order is the sorted order of the current texts
+    std::exception_ptr sortError_;  // the compare handler's first error in a sort
 };

@@ -1,3 +1,4 @@
+// Main and pop-up menus of gui/Menus.h.
 #include "gui/Menus.h"
 
 #include <unordered_map>
@@ -126,11 +127,7 @@ void TMenuItem::SetEnabled(bool e)
 void TMenuItem::Click()
 {
     if (!enabled_) return;
-    try {
-        if (OnClick) OnClick(this);
-    } catch (...) {
-        Application.HandleException();
-    }
+    if (OnClick) Guarded([&] { OnClick(this); });
 }
 
 TMenuItem* TMenuItem::FindShortCut(WORD key, TShiftState shift)
@@ -160,12 +157,7 @@ TPopupMenu::TPopupMenu() = default;
 
 void TPopupMenu::Popup(int x, int y, HWND owner)
 {
-    try {
-        if (OnPopup) OnPopup(this);
-    } catch (...) {
-        Application.HandleException();
-        return;
-    }
+    if (OnPopup && !Guarded([&] { OnPopup(this); })) return;
     if (menu_) DestroyMenu(menu_);
     menu_ = CreatePopupMenu();
     submenu_ = menu_;

@@ -1,3 +1,4 @@
+// The virtual list boxes of gui/StdCtrls.h.
 #include "gui/StdCtrls.h"
 
 #include <algorithm>
@@ -14,7 +15,10 @@ TListBox::TListBox(TWinControl* parent, bool multiSelect, bool extendedSelect) :
     SendMessageW(Handle, LB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
-TListBox::~TListBox() = default;
+TListBox::~TListBox()
+{
+    if (brush_) DeleteObject(brush_);
+}
 
 void TListBox::SetItemHeight(int h)
 {
@@ -48,6 +52,11 @@ void TListBox::ItemsChanged()
     if (!Handle) return;
     SendMessageW(Handle, LB_RESETCONTENT, 0, 0);
     SendMessageW(Handle, LB_SETCOUNT, Count(), 0);
+}
+
+void TListBox::SetCount(int count)
+{
+    if (Handle) SendMessageW(Handle, LB_SETCOUNT, count, 0);
 }
 
 int TListBox::Count() const { return source_ ? source_->Count() : Items.Count(); }
@@ -157,6 +166,19 @@ void TListBox::CommandNotify(WORD code)
 {
     if (code == LBN_SELCHANGE && OnClick) OnClick(this);
     if (code == LBN_DBLCLK && OnDblClick) OnDblClick(this);
+}
+
+bool TListBox::ColorMessage(HDC dc, LRESULT& result)
+{
+    if (Color == clWindow) return false;
+    if (!brush_ || brushColor_ != Color) {
+        if (brush_) DeleteObject(brush_);
+        brush_ = CreateSolidBrush(ColorToRGB(Color));
+        brushColor_ = Color;
+    }
+    SetBkColor(dc, ColorToRGB(Color));
+    result = (LRESULT)brush_;
+    return true;
 }
 
 void TListBox::MeasureItemMessage(MEASUREITEMSTRUCT* mis) { mis->itemHeight = itemHeight_; }

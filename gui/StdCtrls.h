@@ -38,6 +38,8 @@ public:
     TListBoxStyle Style = lbStandard;
     TDrawItemEvent OnDrawItem;
     TCanvas Canvas;  // valid while a row is drawn
+    // The rows' and the window's background; a colour other than clWindow
+    // is also the answer to the parent's WM_CTLCOLORLISTBOX for this list.
     TColor Color = clWindow;
 
     int ItemHeight() const { return itemHeight_; }
@@ -53,6 +55,9 @@ public:
     // Tells the window the current number of items; selection and scroll
     // position start afresh.
     void ItemsChanged();
+    // Tells the window only a new number of items, keeping selection and
+    // scroll position: cheaper than ItemsChanged for a list that grows.
+    void SetCount(int count);
 
     int Count() const;
     std::string ItemText(int index) const;
@@ -80,8 +85,11 @@ public:
     void CommandNotify(WORD code) override;
     void DrawItemMessage(DRAWITEMSTRUCT* dis) override;
     void MeasureItemMessage(MEASUREITEMSTRUCT* mis) override;
+    bool ColorMessage(HDC dc, LRESULT& result) override;
 
 private:
+    HBRUSH brush_ = nullptr;  // the background brush of Color, made when asked
+    TColor brushColor_ = clWindow;
     const TListItemSource* source_ = nullptr;
     int itemHeight_ = 13;
     bool multi_;

@@ -3,6 +3,11 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$here/scripts/env.sh"
 : "${TAVLEN_BUILD:=$here/build}"
 
+# The project version, as CMakeLists.txt writes it once for the whole program.
+project_version() {
+  sed -n 's/^project(Tavlen VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt"
+}
+
 build_windows() {
   cmake -S "$here" -B "$TAVLEN_BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" >/dev/null
   cmake --build "$TAVLEN_BUILD/win" -j"$(nproc)" "$@"

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "forms/FilesLayout.h"
+#include "forms/FilesTexts.h"
 #include "gui/Application.h"
 #include "gui/Exception.h"
 #include "src/BrowseFileDlg.h"
@@ -22,8 +23,7 @@ namespace {
 TListBox* MakeList(TWinControl* parent, bool multiSelect, TAlign align, int width)
 {
     auto* list = parent->Make<TListBox>(multiSelect, multiSelect);
-    list->Font = std::make_unique<TFont>(ListFont, FontHeight, SHIFTJIS_CHARSET);
-    SendMessageW(list->Handle, WM_SETFONT, (WPARAM)list->Font->Handle(), FALSE);
+    list->SetFont(std::make_unique<TFont>(ListFont, FontHeight, SHIFTJIS_CHARSET));
     list->SetItemHeight(ItemHeight);
     list->SetWidth(width);
     list->SetAlign(align);
@@ -56,13 +56,12 @@ std::string ProgramFolder()
 TFilesForm::TFilesForm() : TForm(nullptr, bsSizeable)
 {
     Name = "FilesForm";
-    SetCaption("Tavlen Ver.0.0.2");
-    Font = std::make_unique<TFont>(WindowFont, FontHeight, SHIFTJIS_CHARSET);
-    SendMessageW(Handle, WM_SETFONT, (WPARAM)Font->Handle(), FALSE);
+    SetCaption(FilesTexts::Caption);
+    SetFont(std::make_unique<TFont>(WindowFont, FontHeight, SHIFTJIS_CHARSET));
 
+    // The status bar takes the window's font when it is made.
     StatusBar1 = Make<TStatusBar>();
     StatusBar1->Name = "StatusBar1";
-    SendMessageW(StatusBar1->Handle, WM_SETFONT, (WPARAM)Font->Handle(), FALSE);
     StatusBar1->SetHeight(StatusBarHeight);
     StatusBar1->SetAlign(alBottom);
     for (const PanelSpec& spec : Panels) {
@@ -74,20 +73,20 @@ TFilesForm::TFilesForm() : TForm(nullptr, bsSizeable)
     }
 
     MainMenu1 = new TMainMenu();
-    File1 = MakeItem(MainMenu1, "ファイル（&F）", "File1");
-    OpenMenu = MakeItem(File1, "開く(&O)", "OpenMenu");
+    File1 = MakeItem(MainMenu1, FilesTexts::File1, "File1");
+    OpenMenu = MakeItem(File1, FilesTexts::OpenMenu, "OpenMenu");
     OpenMenu->ShortCutKey = 'O';
     OpenMenu->ShortCutShift = ssCtrl;
-    ExitMenu = MakeItem(File1, "終了(&X)", "ExitMenu");
-    Compare1 = MakeItem(MainMenu1, "比較(&M)", "Compare1");
-    AllCompareMenu = MakeItem(Compare1, "すべての文字列(&A)", "AllCompareMenu");
-    ClearMenu = MakeItem(Compare1, "結果をクリア(&C)", "ClearMenu");
-    Option1 = MakeItem(MainMenu1, "オプション(&O)", "Option1");
-    SameMenu = MakeItem(Option1, "連動する(&E)", "SameMenu");
+    ExitMenu = MakeItem(File1, FilesTexts::ExitMenu, "ExitMenu");
+    Compare1 = MakeItem(MainMenu1, FilesTexts::Compare1, "Compare1");
+    AllCompareMenu = MakeItem(Compare1, FilesTexts::AllCompareMenu, "AllCompareMenu");
+    ClearMenu = MakeItem(Compare1, FilesTexts::ClearMenu, "ClearMenu");
+    Option1 = MakeItem(MainMenu1, FilesTexts::Option1, "Option1");
+    SameMenu = MakeItem(Option1, FilesTexts::SameMenu, "SameMenu");
     SameMenu->SetChecked(true);
-    Help1 = MakeItem(MainMenu1, "ヘルプ(&H)", "Help1");
-    SoftMenu = MakeItem(Help1, "ソフトについて（&S）...", "SoftMenu");
-    AboutMenu = MakeItem(Help1, "バージョン情報(&A)...", "AboutMenu");
+    Help1 = MakeItem(MainMenu1, FilesTexts::Help1, "Help1");
+    SoftMenu = MakeItem(Help1, FilesTexts::SoftMenu, "SoftMenu");
+    AboutMenu = MakeItem(Help1, FilesTexts::AboutMenu, "AboutMenu");
 
     LeftPanel = Make<TPanel>(false);
     LeftPanel->Name = "LeftPanel";
@@ -103,9 +102,9 @@ TFilesForm::TFilesForm() : TForm(nullptr, bsSizeable)
     SrcListBox->Name = "SrcListBox";
 
     PopupMenu1 = new TPopupMenu();
-    OpenItem = MakeItem(PopupMenu1, "開く(&O)", "OpenItem");
-    EditItem = MakeItem(PopupMenu1, "編集(&E)", "EditItem");
-    UpdateItem = MakeItem(PopupMenu1, "最新のデータに更新(&R)", "UpdateItem");
+    OpenItem = MakeItem(PopupMenu1, FilesTexts::OpenItem, "OpenItem");
+    EditItem = MakeItem(PopupMenu1, FilesTexts::EditItem, "EditItem");
+    UpdateItem = MakeItem(PopupMenu1, FilesTexts::UpdateItem, "UpdateItem");
     SrcListBox->PopupMenu = PopupMenu1;
     DestListBox->PopupMenu = PopupMenu1;
 
@@ -120,44 +119,39 @@ TFilesForm::TFilesForm() : TForm(nullptr, bsSizeable)
     DestListBox->Style = lbOwnerDrawFixed;
     SrcListBox->SetSource(&SrcSource);
     DestListBox->SetSource(&DestSource);
-    StatusBar1->SetPanelText(0, "");
-    StatusBar1->SetPanelText(2, "");
+    StatusBar1->SetPanelText(0, FilesTexts::NoCount);
+    StatusBar1->SetPanelText(2, FilesTexts::NoCount);
     sel_folder_dlg.folder = ProgramFolder();
     SrcIsCurrent = false;
-
-    // Handlers.
-    OpenMenu->OnClick = [this](TObject* s) { OpenMenuClick(s); };
-    ExitMenu->OnClick = [this](TObject* s) { ExitMenuClick(s); };
-    AllCompareMenu->OnClick = [this](TObject* s) { AllCompareMenuClick(s); };
-    ClearMenu->OnClick = [this](TObject* s) { ClearMenuClick(s); };
-    SameMenu->OnClick = [this](TObject* s) { SameMenuClick(s); };
-    SoftMenu->OnClick = [this](TObject* s) { SoftMenuClick(s); };
-    AboutMenu->OnClick = [this](TObject* s) { AboutMenuClick(s); };
-    OpenItem->OnClick = [this](TObject* s) { OpenItemClick(s); };
-    EditItem->OnClick = [this](TObject* s) { EditItemClick(s); };
-    UpdateItem->OnClick = [this](TObject* s) { UpdateItemClick(s); };
-    Ret1ListBox->OnClick = [this](TObject* s) { Ret1ListBoxClick(s); };
-    Ret2ListBox->OnClick = [this](TObject* s) { Ret2ListBoxClick(s); };
-    SrcListBox->OnDrawItem = [this](TWinControl* c, int i, TRect r, TOwnerDrawState st) {
-        SrcListBoxDrawItem(c, i, r, st);
-    };
-    DestListBox->OnDrawItem = [this](TWinControl* c, int i, TRect r, TOwnerDrawState st) {
-        DestListBoxDrawItem(c, i, r, st);
-    };
-    SrcListBox->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-        SrcListBoxMouseDown(s, b, sh, x, y);
-    };
-    DestListBox->OnMouseDown = [this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-        DestListBoxMouseDown(s, b, sh, x, y);
-    };
 
     SetMenu(MainMenu1);
     SetBounds(FormLeft, FormTop, FormWidth, FormHeight);
     // The window's frame and title bar are the system's; the client area
     // keeps the designed size that the layout rules are made for.
     SetClientSize(FilesLayout::ClientWidth, FilesLayout::ClientHeight);
-    OnResize = [this](TObject* s) { FormResize(s); };
+    BindHandlers();
     FormResize(this);
+}
+
+void TFilesForm::BindHandlers()
+{
+    OpenMenu->OnClick = Bind(this, &TFilesForm::OpenMenuClick);
+    ExitMenu->OnClick = Bind(this, &TFilesForm::ExitMenuClick);
+    AllCompareMenu->OnClick = Bind(this, &TFilesForm::AllCompareMenuClick);
+    ClearMenu->OnClick = Bind(this, &TFilesForm::ClearMenuClick);
+    SameMenu->OnClick = Bind(this, &TFilesForm::SameMenuClick);
+    SoftMenu->OnClick = Bind(this, &TFilesForm::SoftMenuClick);
+    AboutMenu->OnClick = Bind(this, &TFilesForm::AboutMenuClick);
+    OpenItem->OnClick = Bind(this, &TFilesForm::OpenItemClick);
+    EditItem->OnClick = Bind(this, &TFilesForm::EditItemClick);
+    UpdateItem->OnClick = Bind(this, &TFilesForm::UpdateItemClick);
+    Ret1ListBox->OnClick = Bind(this, &TFilesForm::Ret1ListBoxClick);
+    Ret2ListBox->OnClick = Bind(this, &TFilesForm::Ret2ListBoxClick);
+    SrcListBox->OnDrawItem = Bind(this, &TFilesForm::SrcListBoxDrawItem);
+    DestListBox->OnDrawItem = Bind(this, &TFilesForm::DestListBoxDrawItem);
+    SrcListBox->OnMouseDown = Bind(this, &TFilesForm::SrcListBoxMouseDown);
+    DestListBox->OnMouseDown = Bind(this, &TFilesForm::DestListBoxMouseDown);
+    OnResize = Bind(this, &TFilesForm::FormResize);
 }
 
 TFilesForm::~TFilesForm()
@@ -220,12 +214,12 @@ void TFilesForm::ExitMenuClick(TObject* Sender) { Close(); }
 
 void TFilesForm::SoftMenuClick(TObject* Sender)
 {
-    ShowMessage("Tavlen はテキストファイルの文字列を比較するツールです。\r\n全文字列に対して比較ができます。");
+    ShowMessage(FilesTexts::SoftMessage);
 }
 
 void TFilesForm::AboutMenuClick(TObject* Sender)
 {
-    ShowMessage("　Tavlen Ver.0.0.2　\r\n　Copyright (C) 2026 Brisvane　");
+    ShowMessage(FilesTexts::AboutMessage);
 }
 
 // ------------------------------------------------------------- the panes

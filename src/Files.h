@@ -67,6 +67,9 @@ private:
     int HalfWidth() const;
     std::string ShortenedPath(const std::string& path, int width);
 
+    // Every handler of the window, bound once (at the end of construction).
+    void BindHandlers();
+
     void FormResize(TObject* Sender);
     void ExitMenuClick(TObject* Sender);
     void SoftMenuClick(TObject* Sender);

@@ -189,7 +189,7 @@ void TFilesForm::CompareLines()
                                             {Ret2ListBox, &Ret2Numbers, &DestDiffLines}}) {
             if (numbers->Shown == (int)lines->size()) continue;
             numbers->Shown = (int)lines->size();
-            SendMessageW(list->Handle, LB_SETCOUNT, numbers->Shown, 0);
+            list->SetCount(numbers->Shown);
         }
     };
     TSliceClock clock;

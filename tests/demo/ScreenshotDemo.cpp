@@ -64,8 +64,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     FilesForm = new TFilesForm();
     FilesForm->Show();
     try {
-        FilesFormProbe::LoadPane(*FilesForm, FilesForm->SrcListBox, left);
-        FilesFormProbe::LoadPane(*FilesForm, FilesForm->DestListBox, right);
+        FilesFormProbe{*FilesForm}.LoadPane(FilesForm->SrcListBox, left);
+        FilesFormProbe{*FilesForm}.LoadPane(FilesForm->DestListBox, right);
         FilesForm->AllCompareMenu->Click();
     } catch (const std::exception& e) {
         Application.ShowException(e);

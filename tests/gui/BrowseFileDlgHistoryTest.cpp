@@ -58,134 +58,172 @@ std::vector<std::string> Names(HistoryWorld& w, std::initializer_list<int> idx)
     return v;
 }
 
+// Shows a dialog over the case's stored history, runs its act, closes it,
+// and checks the modal result, the access message, the chosen file and the
+// stored text against the case.
+void CheckHistoryRun(const HistoryCase& c)
+{
+    SCOPED_TRACE(c.name);
+    HistoryWorld w;
+    DialogDeleteHistory();
+    if (c.before) DialogWriteHistory(Joined(c.before(w)));
+    sel_folder_dlg.folder = w.dir.Path();
+    sel_folder_dlg.file_path = "";
+    TBrowseFileDlgForm dlg(nullptr);
+    BrowseFileDlgProbe p{dlg};
+    p.FormShow();
+    if (c.before) {
+        EXPECT_EQ(p.HistoryItems(), c.before(w));
+    }
+    {
+        TModalAnswerer answerer;
+        answerer.PressButton(IDOK);
+        c.act(p, w);
+        Application.ProcessMessages();
+        EXPECT_EQ(dlg.ModalResult, c.modalResult);
+        EXPECT_TRUE(p.FormCloseQuery());
+        if (c.messageName) {
+            ASSERT_EQ(answerer.Seen.size(), 1u);
+            EXPECT_EQ(answerer.Seen[0].text, kAccessHead + c.messageName(w) + kAccessTail);
+            EXPECT_EQ(answerer.Seen[0].caption, "アクセス情報");
+            EXPECT_EQ(answerer.Seen[0].icon, "information");
+            EXPECT_EQ(answerer.Seen[0].buttons, std::vector<int>{IDOK});
+        } else {
+            EXPECT_TRUE(answerer.Seen.empty());
+        }
+    }
+    EXPECT_EQ(sel_folder_dlg.file_path, c.chosen(w));
+    if (c.modalResult == mrOk && !c.chosen(w).empty()) {
+        EXPECT_EQ(sel_folder_dlg.folder, w.dir.Path());
+    }
+    DialogStoredHistory stored = DialogReadHistory();
+    EXPECT_TRUE(stored.KeyExists);
+    EXPECT_TRUE(stored.ValueExists);
+    EXPECT_EQ(stored.Type, (DWORD)REG_SZ);
+    EXPECT_EQ(stored.Text, Joined(c.after(w)));
+}
+
 }  // namespace
 
-TEST(BrowseFileDlgHistory, CasesAgainstTheStoredText)
+TEST(BrowseFileDlgHistory, FirstRunShowsAnEmptyBoxAndOpenWritesAnEmptyValue)
 {
     DialogHistoryGuard guard;
-    const HistoryCase cases[] = {
-        {"first run: empty box, Open names nothing, empty value written",
-         nullptr,
-         [](BrowseFileDlgProbe& p, HistoryWorld&) {
-             EXPECT_EQ(p.History()->ItemCount(), 0);
-             EXPECT_EQ(p.History()->Text(), "");
-             p.PressOpen();
-         },
-         [](HistoryWorld&) { return std::vector<std::string>{}; },
-         [](HistoryWorld&) { return std::string(); },
-         [](HistoryWorld&) { return std::string(); }, mrOk},
-        {"click a file and Open: it becomes entry 0, its older copy goes",
-         [](HistoryWorld& w) { return Names(w, {5, 1, 6}); },
-         [](BrowseFileDlgProbe& p, HistoryWorld& w) {
-             p.Click(p.IndexOfName("f01.txt"));
-             EXPECT_EQ(p.HistoryItems(), Names(w, {1, 5, 1, 6}));
-             EXPECT_EQ(p.History()->ItemIndex(), 0);
-             p.PressOpen();
-         },
-         [](HistoryWorld& w) { return Names(w, {1, 5, 6}); }, [](HistoryWorld& w) { return w.files[1]; }, nullptr,
-         mrOk},
-        {"click a file and Cancel: the tentative entry is dropped",
-         [](HistoryWorld& w) { return Names(w, {5, 6}); },
-         [](BrowseFileDlgProbe& p, HistoryWorld& w) {
-             p.Click(p.IndexOfName("f02.txt"));
-             p.Click(p.IndexOfName("f03.txt"));  // replaces the first tentative entry
-             EXPECT_EQ(p.HistoryItems(), Names(w, {3, 5, 6}));
-             SendMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0);
-         },
-         [](HistoryWorld& w) { return Names(w, {5, 6}); }, [](HistoryWorld& w) { return w.files[3]; }, nullptr,
-         mrCancel},
-        {"double click a file: chosen, history as before",
-         [](HistoryWorld& w) { return Names(w, {5, 4}); },
-         [](BrowseFileDlgProbe& p, HistoryWorld&) {
-             int i = p.IndexOfName("f04.txt");
-             p.Click(i);
-             p.DblClick(i);
-         },
-         [](HistoryWorld& w) { return Names(w, {5, 4}); }, [](HistoryWorld& w) { return w.files[4]; }, nullptr, mrOk},
-        {"entry 7 of 25 moves to the top and the box is cut to 20",
-         [](HistoryWorld& w) {
-             std::vector<std::string> v(w.files.begin(), w.files.begin() + 25);
-             return v;
-         },
-         [](BrowseFileDlgProbe& p, HistoryWorld&) {
-             p.History()->SetItemIndex(7);
-             p.PressOpen();
-         },
-         [](HistoryWorld& w) {
-             std::vector<std::string> v{w.files[7]};
-             for (int i = 0; i < 25 && v.size() < 20; ++i)
-                 if (i != 7) v.push_back(w.files[i]);
-             return v;
-         },
-         [](HistoryWorld& w) { return w.files[7]; }, nullptr, mrOk},
-        {"F at position 3 clicked, entry 5 chosen: F's old copy goes, entry 5 moves up",
-         [](HistoryWorld& w) { return Names(w, {10, 11, 12, 13, 14, 15, 16}); },
-         [](BrowseFileDlgProbe& p, HistoryWorld& w) {
-             p.Click(p.IndexOfName("f13.txt"));
-             EXPECT_EQ(p.HistoryItems(), Names(w, {13, 10, 11, 12, 13, 14, 15, 16}));
-             p.History()->SetItemIndex(5);
-             p.PressOpen();
-         },
-         [](HistoryWorld& w) { return Names(w, {14, 13, 10, 11, 12, 15, 16}); },
-         [](HistoryWorld& w) { return w.files[14]; }, nullptr, mrOk},
-        {"a deleted file's entry: the message names it, the entry stays",
-         [](HistoryWorld& w) { return std::vector<std::string>{w.files[20], w.Missing("gone.txt"), w.files[21]}; },
-         [](BrowseFileDlgProbe& p, HistoryWorld&) {
-             p.History()->SetItemIndex(1);
-             p.PressOpen();
-         },
-         [](HistoryWorld& w) { return std::vector<std::string>{w.files[20], w.Missing("gone.txt"), w.files[21]}; },
-         [](HistoryWorld&) { return std::string(); }, [](HistoryWorld& w) { return w.Missing("gone.txt"); }, mrOk},
-        {"a typed path is never used: the message has an empty name",
-         [](HistoryWorld& w) { return Names(w, {22}); },
-         [](BrowseFileDlgProbe& p, HistoryWorld& w) {
-             p.History()->SetText(w.files[23]);
-             EXPECT_EQ(p.History()->ItemIndex(), -1);
-             p.PressOpen();
-         },
-         [](HistoryWorld& w) { return Names(w, {22}); }, [](HistoryWorld&) { return std::string(); },
-         [](HistoryWorld&) { return std::string(); }, mrOk},
-    };
-    for (const HistoryCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        HistoryWorld w;
-        DialogDeleteHistory();
-        if (c.before) DialogWriteHistory(Joined(c.before(w)));
-        sel_folder_dlg.folder = w.dir.Path();
-        sel_folder_dlg.file_path = "";
-        TBrowseFileDlgForm dlg(nullptr);
-        BrowseFileDlgProbe p{dlg};
-        p.FormShow();
-        if (c.before) {
-            EXPECT_EQ(p.HistoryItems(), c.before(w));
-        }
-        {
-            TModalAnswerer answerer;
-            answerer.PressButton(IDOK);
-            c.act(p, w);
-            Application.ProcessMessages();
-            EXPECT_EQ(dlg.ModalResult, c.modalResult);
-            EXPECT_TRUE(p.FormCloseQuery());
-            if (c.messageName) {
-                ASSERT_EQ(answerer.Seen.size(), 1u);
-                EXPECT_EQ(answerer.Seen[0].text, kAccessHead + c.messageName(w) + kAccessTail);
-                EXPECT_EQ(answerer.Seen[0].caption, "アクセス情報");
-                EXPECT_EQ(answerer.Seen[0].icon, "information");
-                EXPECT_EQ(answerer.Seen[0].buttons, std::vector<int>{IDOK});
-            } else {
-                EXPECT_TRUE(answerer.Seen.empty());
-            }
-        }
-        EXPECT_EQ(sel_folder_dlg.file_path, c.chosen(w));
-        if (c.modalResult == mrOk && !c.chosen(w).empty()) {
-            EXPECT_EQ(sel_folder_dlg.folder, w.dir.Path());
-        }
-        DialogStoredHistory stored = DialogReadHistory();
-        EXPECT_TRUE(stored.KeyExists);
-        EXPECT_TRUE(stored.ValueExists);
-        EXPECT_EQ(stored.Type, (DWORD)REG_SZ);
-        EXPECT_EQ(stored.Text, Joined(c.after(w)));
-    }
+    CheckHistoryRun({"first run: empty box, Open names nothing, empty value written",
+     nullptr,
+     [](BrowseFileDlgProbe& p, HistoryWorld&) {
+         EXPECT_EQ(p.History()->ItemCount(), 0);
+         EXPECT_EQ(p.History()->Text(), "");
+         p.PressOpen();
+     },
+     [](HistoryWorld&) { return std::vector<std::string>{}; },
+     [](HistoryWorld&) { return std::string(); },
+     [](HistoryWorld&) { return std::string(); }, mrOk});
+}
+
+TEST(BrowseFileDlgHistory, AClickedFileOpenedBecomesEntryZeroAndItsOlderCopyGoes)
+{
+    DialogHistoryGuard guard;
+    CheckHistoryRun({"click a file and Open: it becomes entry 0, its older copy goes",
+     [](HistoryWorld& w) { return Names(w, {5, 1, 6}); },
+     [](BrowseFileDlgProbe& p, HistoryWorld& w) {
+         p.Click(p.IndexOfName("f01.txt"));
+         EXPECT_EQ(p.HistoryItems(), Names(w, {1, 5, 1, 6}));
+         EXPECT_EQ(p.History()->ItemIndex(), 0);
+         p.PressOpen();
+     },
+     [](HistoryWorld& w) { return Names(w, {1, 5, 6}); }, [](HistoryWorld& w) { return w.files[1]; }, nullptr,
+     mrOk});
+}
+
+TEST(BrowseFileDlgHistory, AClickedFileCancelledDropsTheTentativeEntry)
+{
+    DialogHistoryGuard guard;
+    CheckHistoryRun({"click a file and Cancel: the tentative entry is dropped",
+     [](HistoryWorld& w) { return Names(w, {5, 6}); },
+     [](BrowseFileDlgProbe& p, HistoryWorld& w) {
+         p.Click(p.IndexOfName("f02.txt"));
+         p.Click(p.IndexOfName("f03.txt"));  // replaces the first tentative entry
+         EXPECT_EQ(p.HistoryItems(), Names(w, {3, 5, 6}));
+         SendMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0);
+     },
+     [](HistoryWorld& w) { return Names(w, {5, 6}); }, [](HistoryWorld& w) { return w.files[3]; }, nullptr,
+     mrCancel});
+}
+
+TEST(BrowseFileDlgHistory, ADoubleClickedFileIsChosenAndTheHistoryStays)
+{
+    DialogHistoryGuard guard;
+    CheckHistoryRun({"double click a file: chosen, history as before",
+     [](HistoryWorld& w) { return Names(w, {5, 4}); },
+     [](BrowseFileDlgProbe& p, HistoryWorld&) {
+         int i = p.IndexOfName("f04.txt");
+         p.Click(i);
+         p.DblClick(i);
+     },
+     [](HistoryWorld& w) { return Names(w, {5, 4}); }, [](HistoryWorld& w) { return w.files[4]; }, nullptr, mrOk});
+}
+
+TEST(BrowseFileDlgHistory, AChosenEntryMovesToTheTopAndTheBoxIsCutToTwenty)
+{
+    DialogHistoryGuard guard;
+    CheckHistoryRun({"entry 7 of 25 moves to the top and the box is cut to 20",
+     [](HistoryWorld& w) {
+         std::vector<std::string> v(w.files.begin(), w.files.begin() + 25);
+         return v;
+     },
+     [](BrowseFileDlgProbe& p, HistoryWorld&) {
+         p.History()->SetItemIndex(7);
+         p.PressOpen();
+     },
+     [](HistoryWorld& w) {
+         std::vector<std::string> v{w.files[7]};
+         for (int i = 0; i < 25 && v.size() < 20; ++i)
+             if (i != 7) v.push_back(w.files[i]);
+         return v;
+     },
+     [](HistoryWorld& w) { return w.files[7]; }, nullptr, mrOk});
+}
+
+TEST(BrowseFileDlgHistory, AClickedFilesOldCopyGoesWhenAnotherEntryIsChosen)
+{
+    DialogHistoryGuard guard;
+    CheckHistoryRun({"F at position 3 clicked, entry 5 chosen: F's old copy goes, entry 5 moves up",
+     [](HistoryWorld& w) { return Names(w, {10, 11, 12, 13, 14, 15, 16}); },
+     [](BrowseFileDlgProbe& p, HistoryWorld& w) {
+         p.Click(p.IndexOfName("f13.txt"));
+         EXPECT_EQ(p.HistoryItems(), Names(w, {13, 10, 11, 12, 13, 14, 15, 16}));
+         p.History()->SetItemIndex(5);
+         p.PressOpen();
+     },
+     [](HistoryWorld& w) { return Names(w, {14, 13, 10, 11, 12, 15, 16}); },
+     [](HistoryWorld& w) { return w.files[14]; }, nullptr, mrOk});
+}
+
+TEST(BrowseFileDlgHistory, ADeletedFilesEntryIsNamedInTheMessageAndStays)
+{
+    DialogHistoryGuard guard;
+    CheckHistoryRun({"a deleted file's entry: the message names it, the entry stays",
+     [](HistoryWorld& w) { return std::vector<std::string>{w.files[20], w.Missing("gone.txt"), w.files[21]}; },
+     [](BrowseFileDlgProbe& p, HistoryWorld&) {
+         p.History()->SetItemIndex(1);
+         p.PressOpen();
+     },
+     [](HistoryWorld& w) { return std::vector<std::string>{w.files[20], w.Missing("gone.txt"), w.files[21]}; },
+     [](HistoryWorld&) { return std::string(); }, [](HistoryWorld& w) { return w.Missing("gone.txt"); }, mrOk});
+}
+
+TEST(BrowseFileDlgHistory, ATypedPathIsNeverUsedAndTheMessageNamesNothing)
+{
+    DialogHistoryGuard guard;
+    CheckHistoryRun({"a typed path is never used: the message has an empty name",
+     [](HistoryWorld& w) { return Names(w, {22}); },
+     [](BrowseFileDlgProbe& p, HistoryWorld& w) {
+         p.History()->SetText(w.files[23]);
+         EXPECT_EQ(p.History()->ItemIndex(), -1);
+         p.PressOpen();
+     },
+     [](HistoryWorld& w) { return Names(w, {22}); }, [](HistoryWorld&) { return std::string(); },
+     [](HistoryWorld&) { return std::string(); }, mrOk});
 }
 
 TEST(BrowseFileDlgHistory, ReadingRulesOfTheStoredText)

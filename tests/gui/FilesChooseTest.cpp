@@ -90,8 +90,8 @@ struct WindowState {
     {
         for (TListBox* l : {f.SrcListBox, f.DestListBox, f.Ret1ListBox, f.Ret2ListBox}) lists.push_back(Entries(l));
         for (int i = 0; i < 7; ++i) panels.push_back(StatusText(f.StatusBar1, i));
-        src = FilesFormProbe::SrcFileName(f);
-        dest = FilesFormProbe::DestFileName(f);
+        src = FilesFormProbe{f}.SrcFileName();
+        dest = FilesFormProbe{f}.DestFileName();
     }
     bool operator==(const WindowState& o) const
     {
@@ -149,8 +149,8 @@ TEST_F(FilesChoose, DoubleClicksInTheDialogsChooseTheLeftThenTheRightFileAndCanc
 
         EXPECT_EQ(Entries(form->SrcListBox), (std::vector<std::string>{"  1| L1", "  2| L2"}));
         EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| R1"});
-        EXPECT_EQ(FilesFormProbe::SrcFileName(*form), left);
-        EXPECT_EQ(FilesFormProbe::DestFileName(*form), right);
+        EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), left);
+        EXPECT_EQ(FilesFormProbe{*form}.DestFileName(), right);
         EXPECT_EQ(StatusText(form->StatusBar1, 4), shortened(left));
         EXPECT_EQ(StatusText(form->StatusBar1, 6), shortened(right));
         EXPECT_EQ(sel_folder_dlg.folder, sub + "\\");
@@ -199,7 +199,7 @@ TEST_F(FilesChoose, AFileFromTheStoredHistoryIsLoaded)
         PostMessageW(p.Open()->Handle, BM_CLICK, 0, 0);
     }));
     answers.AnswerForm(OnDialog([&](BrowseFileDlgProbe& p) {
-        EXPECT_EQ(FilesFormProbe::SrcFileName(*form), stored);
+        EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), stored);
         EXPECT_EQ(sel_folder_dlg.folder, folder + "\\");
         EXPECT_EQ(Listed(p), Sorted({"前回.txt", "隣.txt"}));
         PressCancel(p);
@@ -211,9 +211,9 @@ TEST_F(FilesChoose, AFileFromTheStoredHistoryIsLoaded)
     EXPECT_EQ(answers.Seen.size(), 2u);
 
     EXPECT_EQ(Entries(form->SrcListBox), (std::vector<std::string>{"  1| H1", "  2| H2", "  3| H3"}));
-    EXPECT_EQ(FilesFormProbe::SrcFileName(*form), stored);
+    EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), stored);
     EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{});
-    EXPECT_EQ(FilesFormProbe::DestFileName(*form), "");
+    EXPECT_EQ(FilesFormProbe{*form}.DestFileName(), "");
     int half = (form->ClientWidth() - form->LeftPanel->Width()) / 2;
     EXPECT_EQ(StatusText(form->StatusBar1, 4),
               ShortenPath(stored, half, [&](const std::string& s) { return form->StatusBar1->TextWidth(s); }));

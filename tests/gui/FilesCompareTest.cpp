@@ -83,7 +83,7 @@ std::string Counter(TFilesForm& f, int panel)
 
 Results Read(TFilesForm& f)
 {
-    return {FilesFormProbe::SrcDiffLines(f), FilesFormProbe::DestDiffLines(f), Shown(f.Ret1ListBox),
+    return {FilesFormProbe{f}.SrcDiffLines(), FilesFormProbe{f}.DestDiffLines(), Shown(f.Ret1ListBox),
             Shown(f.Ret2ListBox), Counter(f, 0), Counter(f, 2)};
 }
 
@@ -167,8 +167,8 @@ TEST_F(FilesCompare, RunRecordsDifferencesAndClearRemovesThem)
         EXPECT_EQ(form.SrcListBox->SelCount(), 0);
         EXPECT_EQ(form.DestListBox->SelCount(), 0);
         // The panes keep their entries.
-        EXPECT_EQ(WindowItemCount(form.SrcListBox), FilesFormProbe::SrcLines(form).Count());
-        EXPECT_EQ(WindowItemCount(form.DestListBox), FilesFormProbe::DestLines(form).Count());
+        EXPECT_EQ(WindowItemCount(form.SrcListBox), FilesFormProbe{form}.SrcLines().Count());
+        EXPECT_EQ(WindowItemCount(form.DestListBox), FilesFormProbe{form}.DestLines().Count());
     }
 }
 

@@ -34,7 +34,7 @@ protected:
     std::string Load(TListBox* pane, const std::string& name, const std::string& bytes)
     {
         std::string path = dir.Write(name, bytes);
-        FilesFormProbe::LoadPane(*form, pane, path);
+        FilesFormProbe{*form}.LoadPane(pane, path);
         return path;
     }
 

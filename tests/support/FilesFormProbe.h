@@ -1,19 +1,22 @@
-// The tests' view of the comparison window's private state.
+// The tests' view of the comparison window's private state:
+// FilesFormProbe{form}.SrcLines(), like BrowseFileDlgProbe{dlg} for the dialog.
 #pragma once
 
 #include "src/Files.h"
 
 struct FilesFormProbe {
-    static std::vector<int32_t>& SrcDiffLines(TFilesForm& f) { return f.SrcDiffLines; }
-    static std::vector<int32_t>& DestDiffLines(TFilesForm& f) { return f.DestDiffLines; }
-    static bool& SrcIsCurrent(TFilesForm& f) { return f.SrcIsCurrent; }
-    static const std::string& SrcFileName(TFilesForm& f) { return f.SrcFileName; }
-    static const std::string& DestFileName(TFilesForm& f) { return f.DestFileName; }
-    static const TPaneLines& SrcLines(TFilesForm& f) { return f.SrcLines; }
-    static const TPaneLines& DestLines(TFilesForm& f) { return f.DestLines; }
+    TFilesForm& f;
+
+    std::vector<int32_t>& SrcDiffLines() const { return f.SrcDiffLines; }
+    std::vector<int32_t>& DestDiffLines() const { return f.DestDiffLines; }
+    bool& SrcIsCurrent() const { return f.SrcIsCurrent; }
+    const std::string& SrcFileName() const { return f.SrcFileName; }
+    const std::string& DestFileName() const { return f.DestFileName; }
+    const TPaneLines& SrcLines() const { return f.SrcLines; }
+    const TPaneLines& DestLines() const { return f.DestLines; }
     // Loads directly; an error is thrown, not shown.
-    static void LoadPane(TFilesForm& f, TListBox* pane, const std::string& path) { f.LoadPane(pane, path); }
-    static TCharWidths* PaneWidths(TFilesForm& f) { return &f.PaneCharWidths(); }
-    static void CompareLines(TFilesForm& f) { f.CompareLines(); }
-    static void ScrollIntoView(TFilesForm& f, TListBox* pane, int index) { f.ScrollIntoView(pane, index); }
+    void LoadPane(TListBox* pane, const std::string& path) const { f.LoadPane(pane, path); }
+    TCharWidths* PaneWidths() const { return &f.PaneCharWidths(); }
+    void CompareLines() const { f.CompareLines(); }
+    void ScrollIntoView(TListBox* pane, int index) const { f.ScrollIntoView(pane, index); }
 };

@@ -136,7 +136,7 @@ TEST_F(FilesPanes, AnEmptyFileGivesNoEntriesNoExtentAndStillShowsItsPath)
     std::string path = Load(form->SrcListBox, "empty.txt", "");
     EXPECT_EQ(WindowItemCount(form->SrcListBox), 0);
     EXPECT_EQ(form->SrcListBox->HorizontalExtent(), 0);
-    EXPECT_EQ(FilesFormProbe::SrcFileName(*form), path);
+    EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), path);
     auto width = [&](const std::string& s) { return form->StatusBar1->TextWidth(s); };
     EXPECT_EQ(StatusText(form->StatusBar1, 4), ShortenPath(path, 264, width));
     EXPECT_NE(StatusText(form->StatusBar1, 4), "");
@@ -159,8 +159,8 @@ TEST_F(FilesPanes, PathsAreStoredAndShownShortenedToHalfTheWidth)
         EXPECT_EQ(shown.substr(0, 7), path.substr(0, 2) + "\\...\\");
         EXPECT_EQ(shown.substr(shown.size() - 12), "the file.txt");
     }
-    EXPECT_EQ(FilesFormProbe::SrcFileName(*form), dir.Path() + name);
-    EXPECT_EQ(FilesFormProbe::DestFileName(*form), dir.Path() + name);
+    EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), dir.Path() + name);
+    EXPECT_EQ(FilesFormProbe{*form}.DestFileName(), dir.Path() + name);
 }
 
 TEST_F(FilesPanes, JapanesePathsWithBackslashSecondBytesAreShownAndReported)
@@ -171,7 +171,7 @@ TEST_F(FilesPanes, JapanesePathsWithBackslashSecondBytesAreShownAndReported)
     dir.Folder(folder + "\\表ソ表ソ表ソ表ソ表ソ表ソ表ソ");
     const std::string name = folder + "\\表ソ表ソ表ソ表ソ表ソ表ソ表ソ\\ソース表.txt";
     std::string path = Load(form->DestListBox, name, "\x95\x5C\r\n");
-    EXPECT_EQ(FilesFormProbe::DestFileName(*form), path);
+    EXPECT_EQ(FilesFormProbe{*form}.DestFileName(), path);
     EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| 表"});
     auto width = [&](const std::string& s) { return form->StatusBar1->TextWidth(s); };
     ASSERT_GT(width(path), 264);
@@ -183,13 +183,13 @@ TEST_F(FilesPanes, JapanesePathsWithBackslashSecondBytesAreShownAndReported)
 
     // The error message carries the path as it is.
     const std::string missing = dir.Path() + folder + "\\無いソ.txt";
-    FilesFormProbe::SrcIsCurrent(*form) = false;
+    FilesFormProbe{*form}.SrcIsCurrent() = false;
     TModalAnswerer answers;
     answers.ChooseFile(missing).PressButton(IDOK);
     form->OpenItem->Click();
     ASSERT_EQ(answers.Seen.size(), 2u);
     EXPECT_EQ(answers.Seen[1].text, OpenError(missing));
-    EXPECT_EQ(FilesFormProbe::DestFileName(*form), path);
+    EXPECT_EQ(FilesFormProbe{*form}.DestFileName(), path);
 }
 
 TEST_F(FilesPanes, LoadingStartsThePaneAfreshAndKeepsTheComparisonResults)
@@ -197,8 +197,8 @@ TEST_F(FilesPanes, LoadingStartsThePaneAfreshAndKeepsTheComparisonResults)
     std::string left = Load(form->SrcListBox, "left.txt", Numbered(200));
     Load(form->DestListBox, "right.txt", Numbered(150) + "other\r\n");
     form->AllCompareMenu->Click();
-    std::vector<int32_t> srcDiff = FilesFormProbe::SrcDiffLines(*form);
-    std::vector<int32_t> destDiff = FilesFormProbe::DestDiffLines(*form);
+    std::vector<int32_t> srcDiff = FilesFormProbe{*form}.SrcDiffLines();
+    std::vector<int32_t> destDiff = FilesFormProbe{*form}.DestDiffLines();
     std::vector<std::string> ret1 = Entries(form->Ret1ListBox), ret2 = Entries(form->Ret2ListBox);
     std::string panel0 = StatusText(form->StatusBar1, 0), panel2 = StatusText(form->StatusBar1, 2);
     ASSERT_FALSE(srcDiff.empty());
@@ -210,7 +210,7 @@ TEST_F(FilesPanes, LoadingStartsThePaneAfreshAndKeepsTheComparisonResults)
 
     // The file changes on disk and is reloaded through the pop-up command.
     WriteFileBytes(left, "changed\r\ncontent\r\n");
-    FilesFormProbe::SrcIsCurrent(*form) = true;
+    FilesFormProbe{*form}.SrcIsCurrent() = true;
     TModalAnswerer answers;
     form->UpdateItem->Click();
     EXPECT_TRUE(answers.Seen.empty());
@@ -218,8 +218,8 @@ TEST_F(FilesPanes, LoadingStartsThePaneAfreshAndKeepsTheComparisonResults)
     EXPECT_EQ(form->SrcListBox->TopIndex(), 0);
     EXPECT_EQ(form->SrcListBox->SelCount(), 0);
 
-    EXPECT_EQ(FilesFormProbe::SrcDiffLines(*form), srcDiff);
-    EXPECT_EQ(FilesFormProbe::DestDiffLines(*form), destDiff);
+    EXPECT_EQ(FilesFormProbe{*form}.SrcDiffLines(), srcDiff);
+    EXPECT_EQ(FilesFormProbe{*form}.DestDiffLines(), destDiff);
     EXPECT_EQ(Entries(form->Ret1ListBox), ret1);
     EXPECT_EQ(Entries(form->Ret2ListBox), ret2);
     EXPECT_EQ(StatusText(form->StatusBar1, 0), panel0);
@@ -245,7 +245,7 @@ TEST_F(FilesPanes, ReloadActsOnThePaneThatHadTheLastRightButtonPress)
     };
     for (const auto& p : presses) {
         SendMessageW(p.pane->Handle, p.message, p.keys, MAKELPARAM(10, 5));
-        EXPECT_EQ(FilesFormProbe::SrcIsCurrent(*form), p.srcIsCurrent) << p.pane->Name << " " << p.message;
+        EXPECT_EQ(FilesFormProbe{*form}.SrcIsCurrent(), p.srcIsCurrent) << p.pane->Name << " " << p.message;
     }
     // The right pane had the last right-button press.
     form->UpdateItem->Click();
@@ -264,7 +264,7 @@ TEST_F(FilesPanes, ReloadActsOnThePaneThatHadTheLastRightButtonPress)
     }
     EXPECT_TRUE(answers.AllUsed());
     EXPECT_EQ(answers.Unexpected, 0);
-    EXPECT_TRUE(FilesFormProbe::SrcIsCurrent(*form));
+    EXPECT_TRUE(FilesFormProbe{*form}.SrcIsCurrent());
     EXPECT_EQ(Entries(form->SrcListBox), std::vector<std::string>{"  1| new left"});
 }
 
@@ -283,7 +283,7 @@ TEST_F(FilesPanes, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
     for (const std::string& bad : {missing, folder, held}) {
         TModalAnswerer answers;
         answers.ChooseFile(bad).PressButton(IDOK);
-        FilesFormProbe::SrcIsCurrent(*form) = true;
+        FilesFormProbe{*form}.SrcIsCurrent() = true;
         form->OpenItem->Click();
         EXPECT_TRUE(answers.AllUsed()) << bad;
         EXPECT_EQ(answers.Unexpected, 0) << bad;
@@ -295,19 +295,19 @@ TEST_F(FilesPanes, FilesThatCannotBeOpenedAreReportedAndChangeNothing)
         EXPECT_EQ(box.icon, "error");
         EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
         EXPECT_EQ(Entries(form->SrcListBox), std::vector<std::string>{"  1| good"}) << bad;
-        EXPECT_EQ(FilesFormProbe::SrcFileName(*form), good);
+        EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), good);
         EXPECT_EQ(StatusText(form->StatusBar1, 4), panel);
     }
     CloseHandle(writer);
     // Once the other handle is closed the file loads.
-    FilesFormProbe::LoadPane(*form, form->SrcListBox, held);
+    FilesFormProbe{*form}.LoadPane(form->SrcListBox, held);
     EXPECT_EQ(Entries(form->SrcListBox), std::vector<std::string>{"  1| held"});
 }
 
 TEST_F(FilesPanes, ReloadWithNothingLoadedReportsTheEmptyName)
 {
     for (bool src : {true, false}) {
-        FilesFormProbe::SrcIsCurrent(*form) = src;
+        FilesFormProbe{*form}.SrcIsCurrent() = src;
         TModalAnswerer answers;
         answers.PressButton(IDOK);
         form->UpdateItem->Click();
@@ -342,8 +342,8 @@ TEST_F(FilesPanes, OpenChoosesALeftThenARightFile)
     EXPECT_EQ(owners, (std::vector<TForm*>{form, form}));
     EXPECT_EQ(Entries(form->SrcListBox), (std::vector<std::string>{"  1| L1", "  2| L2"}));
     EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| R1"});
-    EXPECT_EQ(FilesFormProbe::SrcFileName(*form), left);
-    EXPECT_EQ(FilesFormProbe::DestFileName(*form), right);
+    EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), left);
+    EXPECT_EQ(FilesFormProbe{*form}.DestFileName(), right);
     EXPECT_NE(StatusText(form->StatusBar1, 4), "");
     EXPECT_NE(StatusText(form->StatusBar1, 6), "");
 }
@@ -375,7 +375,7 @@ TEST_F(FilesPanes, OpenStopsAtCancelSkipsAnEmptyChoiceAndEndsAtAFailedLeftLoad)
         EXPECT_EQ(answers.Unexpected, 0);
         EXPECT_EQ(Entries(form->SrcListBox), std::vector<std::string>{"  1| new left"});
         EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| old right"});
-        FilesFormProbe::LoadPane(*form, form->SrcListBox, oldLeft);
+        FilesFormProbe{*form}.LoadPane(form->SrcListBox, oldLeft);
     }
     {   // OK with nothing chosen skips the left pane and goes on.
         TModalAnswerer answers;
@@ -384,7 +384,7 @@ TEST_F(FilesPanes, OpenStopsAtCancelSkipsAnEmptyChoiceAndEndsAtAFailedLeftLoad)
         EXPECT_TRUE(answers.AllUsed());
         EXPECT_EQ(answers.Unexpected, 0);
         EXPECT_EQ(Entries(form->SrcListBox), leftBefore);
-        EXPECT_EQ(FilesFormProbe::SrcFileName(*form), oldLeft);
+        EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), oldLeft);
         EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| new right"});
     }
     {   // A left file that cannot be opened ends the command.
@@ -426,7 +426,7 @@ TEST_F(FilesPanes, PopupOpenLoadsIntoTheCurrentPane)
         std::string path;
     } cases[] = {{true, a}, {false, b}};
     for (const auto& c : cases) {
-        FilesFormProbe::SrcIsCurrent(*form) = c.srcIsCurrent;
+        FilesFormProbe{*form}.SrcIsCurrent() = c.srcIsCurrent;
         TModalAnswerer answers;
         answers.ChooseFile(c.path);
         form->OpenItem->Click();
@@ -437,7 +437,7 @@ TEST_F(FilesPanes, PopupOpenLoadsIntoTheCurrentPane)
     EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| B"});
     // Cancel, and OK with nothing chosen, load nothing.
     for (bool cancel : {true, false}) {
-        FilesFormProbe::SrcIsCurrent(*form) = true;
+        FilesFormProbe{*form}.SrcIsCurrent() = true;
         TModalAnswerer answers;
         if (cancel)
             answers.CancelDialog();
@@ -458,7 +458,7 @@ TEST_F(FilesPanes, EditOpensTheCurrentPanesFileWithItsProgram)
     Load(form->DestListBox, "b.cmd", "@echo b> \"" + markB + "\"\r\n");
     auto exists = [](const std::string& p) { return GetFileAttributesW(ToWide(p).c_str()) != INVALID_FILE_ATTRIBUTES; };
     TModalAnswerer answers;
-    FilesFormProbe::SrcIsCurrent(*form) = false;
+    FilesFormProbe{*form}.SrcIsCurrent() = false;
     form->EditItem->Click();
     for (int i = 0; i < 200 && !exists(markB); ++i) {
         Pump();

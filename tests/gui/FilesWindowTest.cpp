@@ -80,11 +80,11 @@ TEST_F(FilesWindow, StartsWithItsCaptionMenusAndEmptyPanesAndPanels)
     for (TListBox* l : {form->SrcListBox, form->DestListBox, form->Ret1ListBox, form->Ret2ListBox})
         EXPECT_EQ(WindowItemCount(l), 0) << l->Name;
 
-    EXPECT_FALSE(FilesFormProbe::SrcIsCurrent(*form));
-    EXPECT_EQ(FilesFormProbe::SrcFileName(*form), "");
-    EXPECT_EQ(FilesFormProbe::DestFileName(*form), "");
-    EXPECT_TRUE(FilesFormProbe::SrcDiffLines(*form).empty());
-    EXPECT_TRUE(FilesFormProbe::DestDiffLines(*form).empty());
+    EXPECT_FALSE(FilesFormProbe{*form}.SrcIsCurrent());
+    EXPECT_EQ(FilesFormProbe{*form}.SrcFileName(), "");
+    EXPECT_EQ(FilesFormProbe{*form}.DestFileName(), "");
+    EXPECT_TRUE(FilesFormProbe{*form}.SrcDiffLines().empty());
+    EXPECT_TRUE(FilesFormProbe{*form}.DestDiffLines().empty());
 
     // The dialogs start in the program's own folder.
     wchar_t exe[MAX_PATH];
