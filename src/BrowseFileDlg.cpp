@@ -1,5 +1,5 @@
 // The file selection dialog: construction and layout, handler binding,
-// create and destroy, and its own messages.
+// create and destroy.
 #include "src/BrowseFileDlg.h"
 
 #include "forms/BrowseFileDlgLayout.h"
@@ -28,7 +28,6 @@ TBrowseFileDlgForm::TBrowseFileDlgForm(TForm* owner) : TForm(owner, bsDialog)
 TBrowseFileDlgForm::~TBrowseFileDlgForm()
 {
     FormDestroy(this);
-    if (viewListBrush_) DeleteObject(viewListBrush_);
 }
 
 void TBrowseFileDlgForm::BuildLayout()
@@ -113,7 +112,7 @@ void TBrowseFileDlgForm::BuildLayout()
     FilterComboBox1->SetFilter(L::FilterComboBox1Filter);
 
     // The view chooser lies over the list.
-    SetWindowPos(ViewListBox->Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ViewListBox->BringToFront();
 
     TabOrder = {FilenameEdit, ListView1, OpenButton, CancelButton, FilterComboBox1, ComboBox1, ViewListBox, FileComboBox};
     ActiveControl = FilenameEdit;
@@ -122,39 +121,27 @@ void TBrowseFileDlgForm::BuildLayout()
 
 void TBrowseFileDlgForm::BindHandlers()
 {
-    OnShow = [this](TObject* s) { FormShow(s); };
-    OnCloseQuery = [this](TObject* s, bool& c) { FormCloseQuery(s, c); };
-    ComboBox1->OnChange = [this](TObject* s) { ComboBox1Change(s); };
-    ComboBox1->OnDrawItem = [this](TWinControl* c, int i, TRect r, unsigned st) { ComboBox1DrawItem(c, i, r, st); };
-    UpSpeedBtn->OnClick = [this](TObject* s) { UpSpeedBtnClick(s); };
-    SpeedButton1->OnClick = [this](TObject* s) { SpeedButton1Click(s); };
-    ViewSpeedBtn->OnClick = [this](TObject* s) { ViewSpeedBtnClick(s); };
-    ArrowSpeedBtn->OnClick = [this](TObject* s) { ArrowSpeedBtnClick(s); };
-    ListView1->OnCompare = [this](TObject* s, TListItem* a, TListItem* b, int d, int& c) {
-        ListView1Compare(s, a, b, d, c);
-    };
-    ListView1->OnClick = [this](TObject* s) { ListView1Click(s); };
-    ListView1->OnDblClick = [this](TObject* s) { ListView1DblClick(s); };
-    ListView1->OnKeyUp = [this](TObject* s, unsigned short& k, TShiftState sh) { ListView1KeyUp(s, k, sh); };
-    PopupMenu1->OnPopup = [this](TObject* s) { PopupMenu1Popup(s); };
-    CutItem->OnClick = [this](TObject* s) { CutItemClick(s); };
-    CopyItem->OnClick = [this](TObject* s) { CopyItemClick(s); };
-    PasteItem->OnClick = [this](TObject* s) { PasteItemClick(s); };
-    DelItem->OnClick = [this](TObject* s) { DelItemClick(s); };
-    RenameItem->OnClick = [this](TObject* s) { RenameItemClick(s); };
-    ViewListBox->OnClick = [this](TObject* s) { ViewListBoxClick(s); };
-    OpenButton->OnClick = [this](TObject* s) { OpenButtonClick(s); };
-}
-
-bool TBrowseFileDlgForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
-{
-    if (msg == WM_CTLCOLORLISTBOX && (HWND)lp == ViewListBox->Handle) {
-        if (!viewListBrush_) viewListBrush_ = CreateSolidBrush(ColorToRGB(ViewListBox->Color));
-        SetBkColor((HDC)wp, ColorToRGB(ViewListBox->Color));
-        result = (LRESULT)viewListBrush_;
-        return true;
-    }
-    return TForm::WndProc(msg, wp, lp, result);
+    using T = TBrowseFileDlgForm;
+    OnShow = Bind(this, &T::FormShow);
+    OnCloseQuery = Bind(this, &T::FormCloseQuery);
+    ComboBox1->OnChange = Bind(this, &T::ComboBox1Change);
+    ComboBox1->OnDrawItem = Bind(this, &T::ComboBox1DrawItem);
+    UpSpeedBtn->OnClick = Bind(this, &T::UpSpeedBtnClick);
+    SpeedButton1->OnClick = Bind(this, &T::SpeedButton1Click);
+    ViewSpeedBtn->OnClick = Bind(this, &T::ViewSpeedBtnClick);
+    ArrowSpeedBtn->OnClick = Bind(this, &T::ArrowSpeedBtnClick);
+    ListView1->OnCompare = Bind(this, &T::ListView1Compare);
+    ListView1->OnClick = Bind(this, &T::ListView1Click);
+    ListView1->OnDblClick = Bind(this, &T::ListView1DblClick);
+    ListView1->OnKeyUp = Bind(this, &T::ListView1KeyUp);
+    PopupMenu1->OnPopup = Bind(this, &T::PopupMenu1Popup);
+    CutItem->OnClick = Bind(this, &T::CutItemClick);
+    CopyItem->OnClick = Bind(this, &T::CopyItemClick);
+    PasteItem->OnClick = Bind(this, &T::PasteItemClick);
+    DelItem->OnClick = Bind(this, &T::DelItemClick);
+    RenameItem->OnClick = Bind(this, &T::RenameItemClick);
+    ViewListBox->OnClick = Bind(this, &T::ViewListBoxClick);
+    OpenButton->OnClick = Bind(this, &T::OpenButtonClick);
 }
 
 void TBrowseFileDlgForm::FormCreate(TObject*)

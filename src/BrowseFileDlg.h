@@ -1,7 +1,7 @@
 // The file selection dialog and the record it shares with its caller.
 //
 // The dialog is one class split by concern:
-//   BrowseFileDlg.cpp            construction, layout, handler binding, create/destroy, messages
+//   BrowseFileDlg.cpp            construction, layout, handler binding, create and destroy
 //   BrowseFileDlgHistory.cpp     show, close query, the Open button, the tentative entry
 //   BrowseFileDlgListing.cpp     listing, columns, sort keys, drives view, new-entry helpers
 //   BrowseFileDlgNavigation.cpp  click, double click, Enter, the double-click wait, up, view buttons
@@ -55,8 +55,6 @@ public:
     explicit TBrowseFileDlgForm(TForm* owner);
     ~TBrowseFileDlgForm() override;
 
-    bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-
 private:
     friend struct BrowseFileDlgProbe;
 
@@ -86,7 +84,6 @@ private:
     std::unique_ptr<TImageList> ComputerImageList;
     bool TentativeEntry = false;
     TStringList* HistoryBuffer = nullptr;
-    HBRUSH viewListBrush_ = nullptr;
     // Each item's caption and its sort key in the user's locale, case ignored.
     std::unordered_map<const TListItem*, std::pair<std::string, std::string>> captionKeys_;
     const std::string& CaptionKey(const TListItem* item);

@@ -121,7 +121,7 @@ void TBrowseFileDlgForm::ArrowSpeedBtnClick(TObject*)
     if (ViewListBox->Visible()) {
         ViewListBox->SetVisible(false);
     } else {
-        SetWindowPos(ViewListBox->Handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ViewListBox->BringToFront();
         ViewListBox->SetVisible(true);
     }
 }
