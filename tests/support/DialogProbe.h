@@ -153,4 +153,17 @@ struct BrowseFileDlgProbe {
         return ToAnsi(buf);
     }
     std::vector<std::string> HistoryItems() const { return History()->Items().Strings; }
+
+    // Location box.
+    std::vector<std::string> LocationItems() const { return LocationBox()->Items().Strings; }
+    void BuildLocationBox() { d.BuildLocationBox(); }
+    TImageList* ComputerImages() const { return d.ComputerImageList.get(); }
+    // A choice in the box: the selection moved there, then the notification
+    // the box sends its parent.
+    void ChooseLocation(int index)
+    {
+        SendMessageW(LocationBox()->Handle, CB_SETCURSEL, index, 0);
+        SendMessageW(d.Panel2->Handle, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(LocationBox()->Handle), CBN_SELCHANGE),
+                     (LPARAM)LocationBox()->Handle);
+    }
 };

@@ -101,6 +101,12 @@ TModalAnswerer& TModalAnswerer::PressButton(int buttonId)
     return *this;
 }
 
+TModalAnswerer& TModalAnswerer::PressButton(int buttonId, std::function<void()> first)
+{
+    answers_.push_back({Kind::Box, buttonId, [first](TForm*) { first(); }});
+    return *this;
+}
+
 TModalAnswerer& TModalAnswerer::AnswerForm(std::function<void(TForm*)> answer)
 {
     answers_.push_back({Kind::Form, 0, std::move(answer)});
@@ -269,6 +275,7 @@ void TModalAnswerer::Handle(HWND h, TForm* form)
         PostMessageW(h, WM_CHAR, (WPARAM)(a.button - 'A' + 'a'), 0);
         break;
     case Kind::Box:
+        if (a.form) a.form(nullptr);
         PressBoxButton(h, a.button);
         break;
     case Kind::Form:

@@ -60,6 +60,9 @@ public:
 
     // The next modal window must be a message box; press this button.
     TModalAnswerer& PressButton(int buttonId);
+    // The same, after running `first` while the box is shown (to change the
+    // world the box is about, as a user would before pressing Retry).
+    TModalAnswerer& PressButton(int buttonId, std::function<void()> first);
     // The next modal window must be one of the program's forms.
     TModalAnswerer& AnswerForm(std::function<void(TForm*)> answer);
     // The next one is the file selection dialog: choose path (OK), or
