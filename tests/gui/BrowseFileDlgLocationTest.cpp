@@ -226,28 +226,23 @@ int Differences(const Pixels& shown, const RECT& r, const Pixels& expected)
     return fewest;
 }
 
-HWND DroppedList(TComboBox* box)
+COMBOBOXINFO ComboInfo(TComboBox* box)
 {
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     GetComboBoxInfo(box->Handle, &info);
-    return info.hwndList;
+    return info;
 }
+
+// The dropped list, and the closed box's field (where the current entry is drawn).
+HWND DroppedList(TComboBox* box) { return ComboInfo(box).hwndList; }
+RECT FieldRect(TComboBox* box) { return ComboInfo(box).rcItem; }
 
 RECT ListItemRect(HWND list, int index)
 {
     RECT r{};
     SendMessageW(list, LB_GETITEMRECT, index, (LPARAM)&r);
     return r;
-}
-
-// The closed box's field: where the current entry is drawn.
-RECT FieldRect(TComboBox* box)
-{
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    GetComboBoxInfo(box->Handle, &info);
-    return info.rcItem;
 }
 
 // The shell's answer for a location, as the box must draw it.
