@@ -25,3 +25,10 @@ bool IsListableEntry(const WIN32_FIND_DATAW& entry)
     const DWORD hidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | 0x08 /* volume label */;
     return !(entry.dwFileAttributes & hidden);
 }
+
+std::string ReachableName(const WIN32_FIND_DATAW& entry)
+{
+    std::string name = ToAnsi(entry.cFileName);
+    if (ToWide(name) == entry.cFileName || !entry.cAlternateFileName[0]) return name;
+    return ToAnsi(entry.cAlternateFileName);
+}

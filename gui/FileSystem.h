@@ -17,6 +17,15 @@ bool IsDotName(const wchar_t* name);
 // system, nor a volume label; never "." and "..".
 bool IsListableEntry(const WIN32_FIND_DATAW& entry);
 
+// The name by which an entry of a directory search can be reached from a
+// code page 932 path: its name where the name survives the conversion, else
+// its short (8.3) name, which always does. (The conversion maps characters
+// it lacks to look-alikes without saying so: café.txt would become cafe.txt,
+// another file or none.)
+std::string ReachableName(const WIN32_FIND_DATAW& entry);
+// The entry's name as the program shows it: converted, look-alikes and all.
+inline std::string ShownName(const WIN32_FIND_DATAW& entry) { return ToAnsi(entry.cFileName); }
+
 // Runs f for every entry that a directory search of pattern finds.
 template <class F>
 void ForEachEntry(const std::string& pattern, F f)

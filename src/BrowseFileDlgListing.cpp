@@ -69,8 +69,10 @@ void TBrowseFileDlgForm::ListFolder()
 void TBrowseFileDlgForm::AddEntryItem(const std::string& folderText, const WIN32_FIND_DATAW& fd, bool captionFromName,
                                       ShellInfoCache* shell)
 {
-    std::string name = ToAnsi(fd.cFileName);
-    std::string full = folderText + name;
+    // A name that code page 932 cannot hold is shown converted and reached
+    // through its short name.
+    std::string name = ShownName(fd);
+    std::string full = folderText + ReachableName(fd);
     TShellFileInfo info;
     if (shell)
         shell->Get(full, name, fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, info);
@@ -105,7 +107,7 @@ void TBrowseFileDlgForm::SnapFolderNames(const std::string& folderText)
 {
     FolderNames->Clear();
     ForEachEntry(folderText + "*.*", [&](const WIN32_FIND_DATAW& fd) {
-        if (IsListableEntry(fd)) FolderNames->Add(ToAnsi(fd.cFileName));
+        if (IsListableEntry(fd)) FolderNames->Add(ReachableName(fd));
     });
 }
 
@@ -127,7 +129,7 @@ void TBrowseFileDlgForm::AppendNewEntry(const std::string&)
     SnapFolderNames(UpToLast(folder, '\\'));
     std::string fresh = FindUnlistedName(*FolderNames);
     ForEachEntry(folder + "*.*", [&](const WIN32_FIND_DATAW& fd) {
-        if (!IsListableEntry(fd) || ToAnsi(fd.cFileName) != fresh) return;
+        if (!IsListableEntry(fd) || ReachableName(fd) != fresh) return;
         AddEntryItem(folder, fd, true);
         ListView1->ItemChanged(ListView1->Item(ListView1->Count() - 1));
     });
