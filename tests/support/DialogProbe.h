@@ -8,9 +8,12 @@
 #include "gui/Buttons.h"
 #include "gui/ComboBox.h"
 #include "gui/ListView.h"
+#include "gui/Menus.h"
 #include "gui/SimpleCtrls.h"
 #include "gui/StdCtrls.h"
 #include "src/BrowseFileDlg.h"
+#include "src/NewFolder.h"
+#include "src/Rename.h"
 
 struct BrowseFileDlgProbe {
     TBrowseFileDlgForm& d;
@@ -153,4 +156,29 @@ struct BrowseFileDlgProbe {
         return ToAnsi(buf);
     }
     std::vector<std::string> HistoryItems() const { return History()->Items().Strings; }
+
+    // Rename and new folder.
+    void RenameItemClick() { d.RenameItemClick(d.RenameItem); }
+    void SpeedButton1Click() { d.SpeedButton1Click(d.SpeedButton1); }
+};
+
+// Rename and new folder.
+struct RenameFormProbe {
+    TRenameForm& f;
+
+    TLabel* Label() const { return f.Label1; }
+    TEdit* NameEdit() const { return f.NameEdit; }
+    TButton* Ok() const { return f.OkBtn; }
+    TButton* Cancel() const { return f.CancelBtn; }
+};
+
+struct NewFolderFormProbe {
+    TNewFolderForm& f;
+
+    TLabel* Label1() const { return f.Label1; }
+    TLabel* FolderLabel() const { return f.FolderLabel; }
+    TLabel* Label2() const { return f.Label2; }
+    TEdit* FolderEdit() const { return f.FolderEdit; }
+    TButton* Ok() const { return f.OKBtn; }
+    TButton* Cancel() const { return f.CancelBtn; }
 };
