@@ -439,3 +439,28 @@ TEST(RenameDialog, EnterAndEscInTheNameBox)
     }
     EXPECT_EQ(f.shown, (std::vector<std::string>{"a.txt", "a.txt", "a.txt"}));
 }
+
+// OK on a cleared box gives back the name shown at that showing, also when
+// the dialog is shown again with another name.
+TEST(RenameDialog, ClearedNameComesBackAsTheNameShown)
+{
+    TRenameForm form(nullptr);
+    RenameFormProbe r{form};
+    auto typeAndOk = [&](const std::string& text) {
+        return [&r, text](TForm*) {
+            r.NameEdit()->SetText(text);
+            PostMessageW(r.Ok()->Handle, BM_CLICK, 0, 0);
+        };
+    };
+    TModalAnswerer answers;
+    answers.AnswerForm(typeAndOk("")).AnswerForm(typeAndOk("x.txt")).AnswerForm(typeAndOk(""));
+    form.SetName("one.txt");
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.Name(), "one.txt");
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.Name(), "x.txt");
+    form.SetName("two.txt");
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.Name(), "two.txt");
+    EXPECT_TRUE(answers.AllUsed());
+}
