@@ -69,6 +69,9 @@ bool TApplication::ProcessOne(MSG& msg)
                 form->SelectNext(!(CurrentShift() & ssShift));
                 return true;
             }
+            if ((msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) && msg.message == WM_KEYDOWN &&
+                !(CurrentShift() & (ssCtrl | ssAlt)) && form->DialogKey(msg.wParam))
+                return true;
         }
     }
     TranslateMessage(&msg);

@@ -22,6 +22,12 @@ TButton::TButton(TWinControl* parent, const std::string& caption) : TWinControl(
     TabStop = true;
 }
 
+void TButton::SetDefault(bool value)
+{
+    default_ = value;
+    SendMessageW(Handle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
 void TButton::Click()
 {
     if (ModalResult != 0)

@@ -14,8 +14,16 @@ public:
     TButton(TWinControl* parent, const std::string& caption);
     // Set on the button's form before OnClick runs; 0 leaves the form alone.
     int ModalResult = 0;
+    // Enter in the form presses its first default button (drawn as the
+    // default one), Esc its first cancel button; see TForm::DialogKey.
+    bool Default() const { return default_; }
+    void SetDefault(bool value);
+    bool Cancel = false;
     void Click();
     void CommandNotify(WORD code) override;
+
+private:
+    bool default_ = false;
 };
 
 class TSpeedButton : public TWinControl {

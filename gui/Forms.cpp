@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gui/Application.h"
+#include "gui/Buttons.h"
 #include "gui/Menus.h"
 
 TForm::TForm(TForm* owner, TBorderStyle border) : TWinControl(nullptr), owner_(owner), border_(border)
@@ -53,8 +54,8 @@ void TForm::Show()
             SetBounds(wa.left + (wa.right - wa.left - width_) / 2, wa.top + (wa.bottom - wa.top - height_) / 2, width_,
                       height_);
         }
-        if (OnShow) OnShow(this);
     }
+    if (OnShow && !IsWindowVisible(Handle)) OnShow(this);
     ShowWindow(Handle, SW_SHOW);
     SetForegroundWindow(Handle);
     if (ActiveControl && ActiveControl->Handle) ::SetFocus(ActiveControl->Handle);
@@ -130,6 +131,41 @@ void TForm::SelectNext(bool forward)
     int n = (int)usable.size();
     int next = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
     usable[next]->SetFocus();
+}
+
+namespace {
+
+// The first button of the form, in the order the controls were made, that
+// can be pressed and passes the test.
+template <class F>
+TButton* FirstButton(const TWinControl* parent, F test)
+{
+    for (TControl* c : parent->Controls()) {
+        if (auto* b = dynamic_cast<TButton*>(c))
+            if (test(b) && IsWindowVisible(b->Handle) && IsWindowEnabled(b->Handle)) return b;
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            if (TButton* b = FirstButton(w, test)) return b;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool TForm::DialogKey(WPARAM key)
+{
+    TButton* button = nullptr;
+    if (key == VK_RETURN) {
+        button = dynamic_cast<TButton*>(TControl::FromHandle(GetFocus()));
+        if (!button || GetAncestor(button->Handle, GA_ROOT) != Handle) button = FirstButton(this, [](TButton* b) { return b->Default(); });
+    } else if (key == VK_ESCAPE) {
+        button = FirstButton(this, [](TButton* b) { return b->Cancel; });
+    }
+    if (!button) return false;
+    // As the dialog manager does: the click reaches the button's parent as a
+    // notification, so it runs inside the layer's error boundary.
+    SendMessageW(GetParent(button->Handle), WM_COMMAND, MAKEWPARAM(button->ControlId(), BN_CLICKED),
+                 (LPARAM)button->Handle);
+    return true;
 }
 
 bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)

@@ -29,7 +29,7 @@ public:
     bool Modal() const { return modal_; }
     int ModalResult = mrNone;
 
-    TNotifyEvent OnShow;
+    TNotifyEvent OnShow;  // each time the form is shown
     TNotifyEvent OnResize;
     TCloseQueryEvent OnCloseQuery;
     TNotifyEvent OnDestroy;
@@ -38,6 +38,10 @@ public:
     std::vector<TControl*> TabOrder;
     void SelectNext(bool forward);
     TControl* ActiveControl = nullptr;  // focused first when shown
+    // Enter and Esc: Enter presses the focused button, else the form's
+    // first default button; Esc presses its first cancel button. True when
+    // a button took the key.
+    bool DialogKey(WPARAM key);
 
     bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     // Runs the close query; true when the form may close.

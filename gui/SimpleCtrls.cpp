@@ -10,3 +10,9 @@ TEdit::TEdit(TWinControl* parent) : TWinControl(parent)
     CreateSystemWindow(L"EDIT", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
     TabStop = true;
 }
+
+bool TEdit::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+{
+    if (msg == WM_SETFOCUS && AutoSelect) SendMessageW(Handle, EM_SETSEL, 0, -1);
+    return TWinControl::WndProc(msg, wp, lp, result);
+}

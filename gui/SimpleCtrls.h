@@ -16,6 +16,9 @@ public:
     explicit TEdit(TWinControl* parent);
     std::string Text() const { return Caption(); }
     void SetText(const std::string& text) { SetCaption(text); }
+    // Selects the whole text whenever the box receives the focus.
+    bool AutoSelect = false;
+    bool WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 // A thin bar at the edge of its parent.

@@ -52,6 +52,7 @@ void TBrowseFileDlgForm::ListFolder()
         return;
     }
     UpSpeedBtn->SetEnabled(true);
+    SpeedButton1->SetEnabled(true);
     if (!HasTrailingBackslash(folder)) folder += "\\";
     const std::string current = folder;
     {
@@ -185,6 +186,7 @@ void TBrowseFileDlgForm::ListView1Compare(TObject*, TListItem* Item1, TListItem*
 void TBrowseFileDlgForm::ShowDrives()
 {
     UpSpeedBtn->SetEnabled(false);
+    SpeedButton1->SetEnabled(false);  // no folder to create one in
     {
         UpdateScope batch(ListView1);
         ListView1->Clear();

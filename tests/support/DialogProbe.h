@@ -8,9 +8,12 @@
 #include "gui/Buttons.h"
 #include "gui/ComboBox.h"
 #include "gui/ListView.h"
+#include "gui/Menus.h"
 #include "gui/SimpleCtrls.h"
 #include "gui/StdCtrls.h"
 #include "src/BrowseFileDlg.h"
+#include "src/NewFolder.h"
+#include "src/Rename.h"
 
 struct BrowseFileDlgProbe {
     TBrowseFileDlgForm& d;
@@ -166,4 +169,28 @@ struct BrowseFileDlgProbe {
         SendMessageW(d.Panel2->Handle, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(LocationBox()->Handle), CBN_SELCHANGE),
                      (LPARAM)LocationBox()->Handle);
     }
+    // Rename and new folder.
+    void RenameItemClick() { d.RenameItemClick(d.RenameItem); }
+    void SpeedButton1Click() { d.SpeedButton1Click(d.SpeedButton1); }
+};
+
+// Rename and new folder.
+struct RenameFormProbe {
+    TRenameForm& f;
+
+    TLabel* Label() const { return f.Label1; }
+    TEdit* NameEdit() const { return f.NameEdit; }
+    TButton* Ok() const { return f.OkBtn; }
+    TButton* Cancel() const { return f.CancelBtn; }
+};
+
+struct NewFolderFormProbe {
+    TNewFolderForm& f;
+
+    TLabel* Label1() const { return f.Label1; }
+    TLabel* FolderLabel() const { return f.FolderLabel; }
+    TLabel* Label2() const { return f.Label2; }
+    TEdit* FolderEdit() const { return f.FolderEdit; }
+    TButton* Ok() const { return f.OKBtn; }
+    TButton* Cancel() const { return f.CancelBtn; }
 };

@@ -239,6 +239,7 @@ void TModalAnswerer::Handle(HWND h, TForm* form)
     seen.messageBox = kind == Kind::Box;
     seen.menu = kind == Kind::Menu;
     GetWindowRect(h, &seen.rect);
+    seen.owner = GetWindow(h, GW_OWNER);
     if (kind != Kind::Menu) seen.caption = WindowCaption(h);
     if (kind == Kind::Box) {
         wchar_t text[4096] = {};

@@ -47,6 +47,7 @@ struct TSeenWindow {
     // IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDTRYAGAIN, IDCONTINUE.
     std::vector<int> buttons;
     RECT rect{};             // where it was on the screen
+    HWND owner = nullptr;    // its owner window, if any
     TForm* form = nullptr;   // the form: valid only while it was shown
     bool fileDialog = false;  // the form was a TBrowseFileDlgForm
 };
