@@ -240,8 +240,8 @@ bool TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     case WM_CONTEXTMENU:
         if (PopupMenu) {
             int x = (short)LOWORD(lp), y = (short)HIWORD(lp);
-            if (lp == -1) {
-                POINT p{0, 0};
+            if (lp == -1) {  // from the keyboard
+                POINT p = KeyboardMenuPoint();
                 ClientToScreen(Handle, &p);
                 x = p.x;
                 y = p.y;

@@ -78,6 +78,9 @@ public:
     virtual bool NotifyMessage(NMHDR* /*nm*/, LRESULT& /*result*/) { return false; }
     virtual void DrawItemMessage(DRAWITEMSTRUCT* /*dis*/) {}
     virtual void MeasureItemMessage(MEASUREITEMSTRUCT* /*mis*/) {}
+    // Where, in client coordinates, a pop-up menu opened from the keyboard
+    // (Shift+F10, the menu key) appears: the top left corner here.
+    virtual POINT KeyboardMenuPoint() const { return POINT{0, 0}; }
 
 protected:
     // Creates the window of a standard (system) class and subclasses it.
