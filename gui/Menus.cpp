@@ -162,6 +162,12 @@ TPopupMenu::TPopupMenu() = default;
 
 void TPopupMenu::Popup(int x, int y, HWND owner)
 {
+    if (opening_) return;
+    struct Opening {
+        bool& flag;
+        explicit Opening(bool& f) : flag(f) { flag = true; }
+        ~Opening() { flag = false; }
+    } opening(opening_);
     try {
         if (OnPopup) OnPopup(this);
     } catch (...) {

@@ -76,9 +76,11 @@ public:
     TPopupMenu();
     TNotifyEvent OnPopup;
     // Shows the menu at screen coordinates and runs the chosen item. After
-    // OnPopup a menu with no visible item does not open.
+    // OnPopup a menu with no visible item does not open. A request that comes
+    // while the menu is being prepared or shown is ignored.
     void Popup(int x, int y, HWND owner);
     TObject* PopupComponent = nullptr;
 private:
     HMENU menu_ = nullptr;
+    bool opening_ = false;
 };
