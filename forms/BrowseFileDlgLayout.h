@@ -87,5 +87,10 @@ constexpr const char* MoveProgressTitle = "貼り付け中...";
 constexpr const char* DeleteProgressTitle = "削除中...";
 constexpr const char* RenameProgressTitle = "名前の変更中...";
 constexpr const char* InvalidFileAfter = "\n\nディレクトリ名が無効です。";
+// Paste of a folder into itself or one of its own sub-folders.
+constexpr const char* PasteIntoItselfBefore = "フォルダ '";
+constexpr const char* PasteIntoItselfAfter = "' を、そのフォルダ自身またはそのサブフォルダの中に貼り付けることはできません。";
+constexpr const char* CopyIntoItselfCaption = "フォルダのコピーエラー";
+constexpr const char* MoveIntoItselfCaption = "フォルダの移動エラー";
 
 }  // namespace BrowseFileDlgLayout

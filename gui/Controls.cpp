@@ -237,13 +237,30 @@ bool TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
                       (short)HIWORD(lp));
         return false;
     case WM_KEYDOWN:
+        // The menu key opens the pop-up menu on its release, once: its press
+        // is kept from the window, which would open the menu as well.
+        if (PopupMenu && wp == VK_APPS) return true;
         if (OnKeyDown) {
             unsigned short key = (unsigned short)wp;
             OnKeyDown(this, key, KeyboardShift());
             if (key == 0) return true;
         }
         return false;
+    case WM_SYSKEYDOWN:
+        // Shift+F10 opens the pop-up menu on the press. Left to the default
+        // handling, the press would also mark F10 so that its release, which
+        // may come while the menu is being prepared, enters the menu mode of
+        // the window's menu bar.
+        if (PopupMenu && wp == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+            SendMessageW(Handle, WM_CONTEXTMENU, (WPARAM)Handle, -1);
+            return true;
+        }
+        return false;
     case WM_KEYUP:
+        if (PopupMenu && wp == VK_APPS) {
+            SendMessageW(Handle, WM_CONTEXTMENU, (WPARAM)Handle, -1);
+            return true;
+        }
         if (OnKeyUp) {
             unsigned short key = (unsigned short)wp;
             OnKeyUp(this, key, KeyboardShift());
@@ -253,8 +270,8 @@ bool TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     case WM_CONTEXTMENU:
         if (PopupMenu) {
             int x = (short)LOWORD(lp), y = (short)HIWORD(lp);
-            if (lp == -1) {
-                POINT p{0, 0};
+            if (lp == -1) {  // from the keyboard
+                POINT p = KeyboardMenuPoint();
                 ClientToScreen(Handle, &p);
                 x = p.x;
                 y = p.y;

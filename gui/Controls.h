@@ -86,6 +86,9 @@ public:
     // WM_CTLCOLORLISTBOX the parent received for this control: true with
     // the background brush in `result` when the control has its own colour.
     virtual bool ColorMessage(HDC /*dc*/, LRESULT& /*result*/) { return false; }
+    // Where, in client coordinates, a pop-up menu opened from the keyboard
+    // (Shift+F10, the menu key) appears: the top left corner here.
+    virtual POINT KeyboardMenuPoint() const { return POINT{0, 0}; }
 
 protected:
     // Creates the window of a standard (system) class and subclasses it.

@@ -10,6 +10,9 @@
 bool DirectoryExists(const std::string& path);
 // True when a directory entry of that path exists and is not a folder.
 bool FileExists(const std::string& path);
+// True when an entry of that path (file or folder) exists, or when the file
+// system cannot tell (access denied, for one): such a name counts as taken.
+bool EntryMayExist(const std::string& path);
 
 // "." and "..".
 bool IsDotName(const wchar_t* name);

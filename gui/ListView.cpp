@@ -244,3 +244,14 @@ bool TListView::NotifyMessage(NMHDR* nm, LRESULT& result)
         return false;
     }
 }
+
+POINT TListView::KeyboardMenuPoint() const
+{
+    int i = (int)SendMessageW(Handle, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    RECT item{}, client{};
+    item.left = LVIR_LABEL;
+    GetClientRect(Handle, &client);
+    if (i < 0 || !SendMessageW(Handle, LVM_GETITEMRECT, i, (LPARAM)&item)) return POINT{0, 0};
+    POINT p{item.left + (item.right - item.left) / 2, (item.top + item.bottom) / 2};
+    return PtInRect(&client, p) ? p : POINT{0, 0};
+}

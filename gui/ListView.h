@@ -84,6 +84,8 @@ public:
     void AlphaSort();
 
     bool NotifyMessage(NMHDR* nm, LRESULT& result) override;
+    // The selected item's place when it is in sight, else the corner.
+    POINT KeyboardMenuPoint() const override;
 
 private:
     friend class TListItem;

@@ -71,6 +71,8 @@ std::string TMenuItem::MenuText() const
 
 void TMenuItem::Build(HMENU into)
 {
+    owner_ = nullptr;
+    if (!visible_) return;
     owner_ = into;
     if (IsSeparator()) {
         AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
@@ -157,11 +159,16 @@ TPopupMenu::TPopupMenu() = default;
 
 void TPopupMenu::Popup(int x, int y, HWND owner)
 {
+    // A second request while the menu is prepared or shown is ignored.
+    if (opening_) return;
+    opening_ = true;
+    TScopeExit opened([this] { opening_ = false; });
     if (OnPopup && !Guarded([&] { OnPopup(this); })) return;
     if (menu_) DestroyMenu(menu_);
     menu_ = CreatePopupMenu();
     submenu_ = menu_;
     for (TMenuItem* i : items_) i->Build(menu_);
+    if (GetMenuItemCount(menu_) <= 0) return;
     UINT cmd = TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0, owner, nullptr);
     if (cmd)
         if (TMenuItem* item = FromCommand(cmd)) item->Click();

@@ -20,6 +20,10 @@ public:
     void SetChecked(bool c);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool e);
+    // A hidden item is left out of its menu when the menu is built; pop-up
+    // menus are built each time they open.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v) { visible_ = v; }
     // A shortcut: virtual-key code plus ssCtrl/ssShift/ssAlt; 0 for none.
     WORD ShortCutKey = 0;
     TShiftState ShortCutShift = 0;
@@ -49,6 +53,7 @@ protected:
     std::string caption_;
     bool checked_ = false;
     bool enabled_ = true;
+    bool visible_ = true;
     TMenuItem* parent_ = nullptr;
     std::vector<TMenuItem*> items_;
     HMENU submenu_ = nullptr;
@@ -70,9 +75,12 @@ class TPopupMenu : public TMenuItem {
 public:
     TPopupMenu();
     TNotifyEvent OnPopup;
-    // Shows the menu at screen coordinates and runs the chosen item.
+    // Shows the menu at screen coordinates and runs the chosen item. After
+    // OnPopup a menu with no visible item does not open. A request that comes
+    // while the menu is being prepared or shown is ignored.
     void Popup(int x, int y, HWND owner);
     TObject* PopupComponent = nullptr;
 private:
     HMENU menu_ = nullptr;
+    bool opening_ = false;
 };

@@ -126,6 +126,7 @@ private:
     void CreateSysImageList(TListView* view);
     void SetFolderColumns(TListView* view);
     void SnapFolderNames(const std::string& folderText);
+    // The first of names that no item's path ends in, or "" when all are listed.
     std::string FindUnlistedName(const TStringList& names);
     void AppendNewEntry(const std::string& folderText);
     std::string KindOfPath(const std::string& path);

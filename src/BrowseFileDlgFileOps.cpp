@@ -5,7 +5,9 @@
 
 #include "forms/BrowseFileDlgLayout.h"
 #include "forms/RenameLayout.h"
+#include "gui/Application.h"
 #include "gui/ListView.h"
+#include "gui/Menus.h"
 #include "gui/Shell.h"
 #include "gui/SimpleCtrls.h"
 #include "src/NewFolder.h"
@@ -48,12 +50,92 @@ bool TBrowseFileDlgForm::ShellFileOperation(const std::string& source, const std
 }
 
 // ------------------------------------------------ context menu and clipboard
+//
+// The clipboard is one path (SourcePath) and whether it was cut (CutMode).
+// Nothing is ever overwritten: a paste whose name is taken in the folder
+// (the item's own folder included) goes under the first free copy name,
+// chosen here, since not every shell honours FOF_RENAMEONCOLLISION. The
+// commands leave drive roots and the drives level alone.
 
-void TBrowseFileDlgForm::PopupMenu1Popup(TObject*) {}
-void TBrowseFileDlgForm::CutItemClick(TObject*) {}
-void TBrowseFileDlgForm::CopyItemClick(TObject*) {}
-void TBrowseFileDlgForm::PasteItemClick(TObject*) {}
-void TBrowseFileDlgForm::DelItemClick(TObject*) {}
+namespace {
+
+bool SameFolder(const std::string& a, const std::string& b) { return IsSameOrBelow(a, b) && IsSameOrBelow(b, a); }
+
+}  // namespace
+
+void TBrowseFileDlgForm::PopupMenu1Popup(TObject*)
+{
+    for (TMenuItem* item : PopupMenu1->Items()) item->SetVisible(false);
+    if (sel_folder_dlg.folder == kDrives) return;
+    TListItem* item = ListView1->Selected();
+    if (item) {
+        const std::string path = ItemPath(item);
+        sel_folder_dlg.file_path = path;
+        FilenameEdit->SetText(ExtractFileName(path));
+        Application.ProcessMessages();
+        item = ListView1->Selected();
+    }
+    if (item) {
+        const std::string now = ItemPath(item);
+        if (KindOfPath(now) == "file") PutTentativeEntry(now);
+        for (TMenuItem* i : PopupMenu1->Items()) i->SetVisible(true);
+        PasteItem->SetVisible(false);
+    } else {
+        PasteItem->SetVisible(!SourcePath.empty());
+    }
+}
+
+void TBrowseFileDlgForm::CutItemClick(TObject*)
+{
+    SourcePath = sel_folder_dlg.file_path;
+    CutMode = true;
+}
+
+void TBrowseFileDlgForm::CopyItemClick(TObject*)
+{
+    SourcePath = sel_folder_dlg.file_path;
+    CutMode = false;
+}
+
+void TBrowseFileDlgForm::PasteItemClick(TObject*)
+{
+    TargetPath = sel_folder_dlg.folder;
+    if (TargetPath == kDrives || SourcePath.empty()) return;
+    const std::string source = SourcePath;
+    const bool move = CutMode;
+    if (move) SourcePath.clear();
+
+    std::string destination = TargetPath;  // a source that has gone: the shell reports it
+    if (EntryMayExist(source)) {
+        const bool folder = DirectoryExists(source);
+        if (folder && IsSameOrBelow(source, TargetPath)) {
+            Application.MessageBox(L::PasteIntoItselfBefore + source + L::PasteIntoItselfAfter,
+                                   move ? L::MoveIntoItselfCaption : L::CopyIntoItselfCaption, MB_OK | MB_ICONHAND);
+            return;
+        }
+        // Moving an item into the folder that holds it changes nothing.
+        if (move && SameFolder(ExtractFilePath(source), TargetPath)) return;
+        std::string folderText = TargetPath;
+        if (!HasTrailingBackslash(folderText)) folderText += "\\";
+        const std::string name =
+            FreeCopyName(ExtractFileName(source), folder, [&](const std::string& n) { return EntryMayExist(folderText + n); });
+        if (name.empty()) return;
+        destination = folderText + name;
+    }
+    if (ShellFileOperation(source, destination, move ? "move" : "copy")) AppendNewEntry(TargetPath);
+}
+
+void TBrowseFileDlgForm::DelItemClick(TObject*)
+{
+    TListItem* item = ListView1->Selected();
+    if (!item || sel_folder_dlg.folder == kDrives || ItemTag(item) == "drive") return;
+    const int index = item->Index();
+    SourcePath = ItemPath(item);
+    if (!ShellFileOperation(SourcePath, kTrashBox, "del")) return;
+    // The shell's windows ran a message loop: remove the item only if it is
+    // still the one at that position.
+    if (index < ListView1->Count() && ItemPath(ListView1->Item(index)) == SourcePath) ListView1->Delete(index);
+}
 
 // ------------------------------------------------------- rename, new folder
 //

@@ -120,7 +120,7 @@ std::string TBrowseFileDlgForm::FindUnlistedName(const TStringList& names)
             listed = ExtractFileName(ItemPath(ListView1->Item(i))) == name;
         if (!listed) return name;
     }
-    return "none";
+    return std::string();  // every name is listed (no file name is empty)
 }
 
 void TBrowseFileDlgForm::AppendNewEntry(const std::string&)
@@ -129,6 +129,7 @@ void TBrowseFileDlgForm::AppendNewEntry(const std::string&)
     if (folder == kDrives) return;
     SnapFolderNames(UpToLast(folder, '\\'));
     std::string fresh = FindUnlistedName(*FolderNames);
+    if (fresh.empty()) return;
     ForEachEntry(folder + "*.*", [&](const WIN32_FIND_DATAW& fd) {
         if (!IsListableEntry(fd) || ReachableName(fd) != fresh) return;
         AddEntryItem(folder, fd, true);

@@ -250,13 +250,13 @@ TEST(BrowseFileDlgListing, AppendNewEntryAndFindUnlistedName)
     ASSERT_EQ(p.List()->Count(), 2);
 
     p.SnapFolderNames(dir.Path());
-    EXPECT_EQ(p.FindUnlistedName(p.FolderNames()), "none");
+    EXPECT_EQ(p.FindUnlistedName(p.FolderNames()), "");
     // Captions as a shell that hides known extensions shows them.
     for (int i = 0; i < p.List()->Count(); ++i) {
         std::string& caption = p.List()->Item(i)->Caption;
         caption = caption.substr(0, caption.find('.'));
     }
-    EXPECT_EQ(p.FindUnlistedName(p.FolderNames()), "none");
+    EXPECT_EQ(p.FindUnlistedName(p.FolderNames()), "");
 
     dir.File("b.txt", "x");
     p.AppendNewEntry();

@@ -2,9 +2,11 @@
 // and real notifications sent through the window to the list view.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "gui/Application.h"
 #include "gui/Buttons.h"
 #include "gui/ComboBox.h"
 #include "gui/ListView.h"
@@ -172,6 +174,83 @@ struct BrowseFileDlgProbe {
     // Rename and new folder.
     void RenameItemClick() { d.RenameItemClick(d.RenameItem); }
     void SpeedButton1Click() { d.SpeedButton1Click(d.SpeedButton1); }
+    // File commands.
+    const std::string& SourcePath() const { return d.SourcePath; }
+    bool CutMode() const { return d.CutMode; }
+    // The captions of the context menu's items that are set to show.
+    std::vector<std::string> VisibleMenuItems() const
+    {
+        std::vector<std::string> v;
+        for (TMenuItem* i : d.PopupMenu1->Items())
+            if (i->Visible()) v.push_back(i->Caption());
+        return v;
+    }
+    // Sends real input that opens the list's context menu and handles
+    // messages until the menu has been prepared and has closed again (or was
+    // not shown for want of items). False when it never opened.
+    bool RunMenu(const std::vector<INPUT>& input)
+    {
+        auto prepared = std::make_shared<bool>(false);
+        TNotifyEvent onPopup = d.PopupMenu1->OnPopup;
+        d.PopupMenu1->OnPopup = [onPopup, prepared](TObject* s) {
+            *prepared = true;
+            onPopup(s);
+        };
+        SendInput((UINT)input.size(), const_cast<INPUT*>(input.data()), sizeof(INPUT));
+        for (int i = 0; i < 1000 && !*prepared; ++i) {
+            Application.ProcessMessages();
+            if (!*prepared) Sleep(10);
+        }
+        d.PopupMenu1->OnPopup = onPopup;
+        return *prepared;
+    }
+    static INPUT Key(WORD vk, bool up)
+    {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        return in;
+    }
+    static INPUT Mouse(POINT screen, DWORD flags)
+    {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        in.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+        return in;
+    }
+    // Shift+F10 in the focused list.
+    bool ShiftF10()
+    {
+        List()->SetFocus();
+        return RunMenu({Key(VK_SHIFT, false), Key(VK_F10, false), Key(VK_F10, true), Key(VK_SHIFT, true)});
+    }
+    // The menu key in the focused list.
+    bool MenuKey()
+    {
+        List()->SetFocus();
+        return RunMenu({Key(VK_APPS, false), Key(VK_APPS, true)});
+    }
+    // A real right click on an item's label, or on the list's empty lower
+    // right corner for -1. Clicks alternate between two places apart, so
+    // that two in a row never make a double click.
+    bool RightClick(int index)
+    {
+        static bool second = false;
+        second = !second;
+        RECT r{};
+        GetClientRect(List()->Handle, &r);
+        POINT p{r.right - (second ? 8 : 40), r.bottom - 8};
+        if (index >= 0) {
+            r.left = LVIR_LABEL;
+            SendMessageW(List()->Handle, LVM_GETITEMRECT, index, (LPARAM)&r);
+            p = POINT{second ? r.left + 2 : r.right - 2, (r.top + r.bottom) / 2};
+        }
+        ClientToScreen(List()->Handle, &p);
+        return RunMenu({Mouse(p, 0), Mouse(p, MOUSEEVENTF_RIGHTDOWN), Mouse(p, MOUSEEVENTF_RIGHTUP)});
+    }
 };
 
 // Rename and new folder.

@@ -69,6 +69,28 @@ std::vector<int> Buttons(HWND box)
     return ids;
 }
 
+// The items of a pop-up menu window (MN_GETHMENU gives its menu).
+std::vector<std::string> MenuItems(HWND window)
+{
+    std::vector<std::string> items;
+    HMENU menu = (HMENU)SendMessageW(window, 0x01E1 /* MN_GETHMENU */, 0, 0);
+    int n = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < n; ++i) {
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof(mi);
+        mi.fMask = MIIM_FTYPE;
+        GetMenuItemInfoW(menu, i, TRUE, &mi);
+        if (mi.fType & MFT_SEPARATOR) {
+            items.push_back("-");
+            continue;
+        }
+        wchar_t text[256] = {};
+        int len = GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
+        items.push_back(ToAnsi(text, len));
+    }
+    return items;
+}
+
 bool Has(const std::vector<int>& ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
 
 void PressBoxButton(HWND box, int id)
@@ -129,6 +151,12 @@ TModalAnswerer& TModalAnswerer::CancelDialog()
 TModalAnswerer& TModalAnswerer::PickMenuItem(char accessKey)
 {
     answers_.push_back({Kind::Menu, accessKey, nullptr});
+    return *this;
+}
+
+TModalAnswerer& TModalAnswerer::DismissMenu()
+{
+    answers_.push_back({Kind::Menu, 0, nullptr});
     return *this;
 }
 
@@ -241,6 +269,7 @@ void TModalAnswerer::Handle(HWND h, TForm* form)
     GetWindowRect(h, &seen.rect);
     seen.owner = GetWindow(h, GW_OWNER);
     if (kind != Kind::Menu) seen.caption = WindowCaption(h);
+    if (kind == Kind::Menu) seen.items = MenuItems(h);
     if (kind == Kind::Box) {
         wchar_t text[4096] = {};
         int n = GetDlgItemTextW(h, 0xFFFF, text, 4096);
@@ -272,6 +301,10 @@ void TModalAnswerer::Handle(HWND h, TForm* form)
     answers_.pop_front();
     switch (kind) {
     case Kind::Menu:
+        if (a.button == 0) {
+            EndMenu();
+            break;
+        }
         PostMessageW(h, WM_KEYDOWN, (WPARAM)a.button, 0);
         PostMessageW(h, WM_CHAR, (WPARAM)(a.button - 'A' + 'a'), 0);
         break;

@@ -46,6 +46,8 @@ struct TSeenWindow {
     // The ids of the buttons a message box shows, in the order IDOK,
     // IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDTRYAGAIN, IDCONTINUE.
     std::vector<int> buttons;
+    // A menu's items as it shows them: their texts, "-" for a separator.
+    std::vector<std::string> items;
     RECT rect{};             // where it was on the screen
     HWND owner = nullptr;    // its owner window, if any
     TForm* form = nullptr;   // the form: valid only while it was shown
@@ -73,6 +75,8 @@ public:
     // The next one is a pop-up menu: choose the item with this access key
     // (an upper-case letter), as the keyboard would.
     TModalAnswerer& PickMenuItem(char accessKey);
+    // The next one is a pop-up menu: close it choosing nothing.
+    TModalAnswerer& DismissMenu();
     // The test shows this form modally itself: never answer or record it.
     TModalAnswerer& LeaveForm(const TForm& form);
 
