@@ -286,6 +286,13 @@ bool TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     }
 }
 
+void TControl::NoteFocus()
+{
+    HWND root = GetAncestor(Handle, GA_ROOT);
+    if (root == Handle) return;
+    if (auto* form = dynamic_cast<TForm*>(FromHandle(root))) form->ControlFocused(Handle);
+}
+
 LRESULT CALLBACK TControl::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
 {
     TControl* self = FromHandle(h);
@@ -298,6 +305,7 @@ LRESULT CALLBACK TControl::SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
         self->Handle = nullptr;
         return CallWindowProcW(old, h, msg, wp, lp);
     }
+    if (msg == WM_SETFOCUS) self->NoteFocus();
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] { handled = self->WndProc(msg, wp, lp, result); });
@@ -342,6 +350,7 @@ LRESULT CALLBACK TWinControl::OwnWndProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
         self->Handle = nullptr;
         return DefWindowProcW(h, msg, wp, lp);
     }
+    if (msg == WM_SETFOCUS) self->NoteFocus();
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] { handled = self->WndProc(msg, wp, lp, result); });

@@ -96,6 +96,8 @@ protected:
     void AttachHandle(HWND h);
     void ApplyFont();
     void PlaceWindow();
+    // Tells the form this control belongs to that it has the focus.
+    void NoteFocus();
 
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

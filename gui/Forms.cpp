@@ -168,6 +168,14 @@ bool TForm::DialogKey(WPARAM key)
     return true;
 }
 
+bool TForm::FocusLastControl()
+{
+    HWND h = lastFocus_;
+    if (!h || !IsWindow(h) || !IsChild(Handle, h) || !IsWindowVisible(h) || !IsWindowEnabled(h)) return false;
+    if (GetFocus() != h) ::SetFocus(h);
+    return true;
+}
+
 bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
 {
     switch (msg) {
@@ -191,6 +199,15 @@ bool TForm::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         top_ = rc.top;
         return false;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wp) != WA_INACTIVE && !HIWORD(wp) && FocusLastControl()) {
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_SETFOCUS:
+        FocusLastControl();
+        return false;
     default:
         return TWinControl::WndProc(msg, wp, lp, result);
     }

@@ -47,10 +47,18 @@ public:
     // Runs the close query; true when the form may close.
     bool CloseQuery();
 
+    // Told by each of its controls that takes the focus. When the form is
+    // activated again (a message box, a modal form or another window closed
+    // or lost the activation) the focus returns to that control, as in every
+    // dialog, instead of staying on the form itself.
+    void ControlFocused(HWND control) { lastFocus_ = control; }
+
 private:
     TForm* owner_;
     TBorderStyle border_;
     TMainMenu* menu_ = nullptr;
     bool modal_ = false;
     bool shownOnce_ = false;
+    HWND lastFocus_ = nullptr;
+    bool FocusLastControl();
 };
