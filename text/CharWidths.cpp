@@ -68,6 +68,31 @@ TVisibleSpan TCharWidths::Visible(const char* p, size_t n, int from, int to, TTe
     return span;
 }
 
+std::vector<TTextPoint> TCharWidths::Marks(const char* p, size_t n, size_t every)
+{
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(p);
+    std::vector<TTextPoint> marks;
+    if (every == 0) return marks;
+    marks.reserve(n / every);
+    size_t i = 0, next = every;
+    int column = 0;
+    while (i < n) {
+        if (i >= next) {
+            marks.push_back({i, column});
+            next = (i / every + 1) * every;
+        }
+        unsigned char c = s[i];
+        if (IsLeadByte(c) && i + 1 < n) {
+            column += Pair(c, s[i + 1]);
+            i += 2;
+        } else {
+            column += single_[c];
+            ++i;
+        }
+    }
+    return marks;
+}
+
 int WidestEntry(const TPaneLines& lines, TCharWidths& widths)
 {
     int count = lines.Count();

@@ -46,6 +46,10 @@ public:
     // See TVisibleSpan.
     TVisibleSpan Visible(const char* p, size_t n, int from, int to, TTextPoint start = TTextPoint());
 
+    // Places to start Visible from in a long text: for k = 1, 2, ... the
+    // first character start at or past byte k * every, with its column.
+    std::vector<TTextPoint> Marks(const char* p, size_t n, size_t every);
+
 private:
     int Pair(unsigned char lead, unsigned char trail);
     Measure measure_;

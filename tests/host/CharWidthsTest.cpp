@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "text/CharWidths.h"
@@ -192,6 +193,40 @@ TEST(CharWidths, VisiblePartAgreesWithBoxingEveryCharacter)
                     break;
                 }
             EXPECT_EQ(span.end, lastEnd);
+        }
+    }
+}
+
+// Marks in random texts: each is the first character start at or past a
+// multiple of the spacing, with the column the boxes give it.
+TEST(CharWidths, MarksAreCharacterStartsAtEachMultipleOfTheSpacing)
+{
+    unsigned seed = 99;
+    auto next = [&](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    const unsigned char pool[] = {'a', ' ', '1', 0x5C, 0x81, 0x82, 0xA0, 0xE0, 0xFC, 0x40, 0x00};
+    for (int round = 0; round < 2000; ++round) {
+        std::string s;
+        size_t n = next(80);
+        for (size_t i = 0; i < n; ++i) s += (char)pool[next(sizeof pool)];
+        size_t every = 1 + next(9);
+        FakeFont font;
+        TCharWidths widths([&](const char* p, size_t k) { return font.Measure(p, k); });
+        std::vector<CharBox> boxes = Boxes(font, s);
+        std::vector<TTextPoint> expected;
+        for (size_t k = 1;; ++k) {
+            auto b = std::find_if(boxes.begin(), boxes.end(), [&](const CharBox& c) { return c.byte >= k * every; });
+            if (b == boxes.end()) break;
+            if (expected.empty() || expected.back().byte != b->byte) expected.push_back({b->byte, b->left});
+        }
+        std::vector<TTextPoint> marks = widths.Marks(s.data(), s.size(), every);
+        SCOPED_TRACE(testing::PrintToString(s) + " every " + std::to_string(every));
+        ASSERT_EQ(marks.size(), expected.size());
+        for (size_t k = 0; k < marks.size(); ++k) {
+            EXPECT_EQ(marks[k].byte, expected[k].byte);
+            EXPECT_EQ(marks[k].column, expected[k].column);
         }
     }
 }
