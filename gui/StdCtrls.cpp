@@ -52,6 +52,8 @@ void TListBox::ItemsChanged()
     if (!Handle) return;
     SendMessageW(Handle, LB_RESETCONTENT, 0, 0);
     SendMessageW(Handle, LB_SETCOUNT, Count(), 0);
+    // Emptying the list does not scroll it back to the left.
+    SetHorizontalPosition(0);
 }
 
 void TListBox::SetCount(int count)
@@ -133,6 +135,36 @@ int TListBox::HorizontalExtent() const
     return Handle ? (int)SendMessageW(Handle, LB_GETHORIZONTALEXTENT, 0, 0) : 0;
 }
 
+int TListBox::HorizontalPosition() const
+{
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_POS;
+    if (!Handle || !GetScrollInfo(Handle, SB_HORZ, &si)) return 0;
+    return si.nPos;
+}
+
+void TListBox::SetHorizontalPosition(int pixels)
+{
+    if (!Handle) return;
+    // The window's own scroll messages carry 16 bits. Scrolling to the
+    // right end goes all the way, so the end is put at the wanted position
+    // for a moment: the window scrolls there and keeps that position when
+    // the extent comes back, since it lies within it.
+    const int extent = HorizontalExtent();
+    RECT rc{};
+    GetClientRect(Handle, &rc);
+    const int width = (int)(rc.right - rc.left);
+    pixels = std::max(0, std::min(pixels, extent - width));
+    if (pixels == 0) {
+        SendMessageW(Handle, WM_HSCROLL, SB_LEFT, 0);
+        return;
+    }
+    SendMessageW(Handle, LB_SETHORIZONTALEXTENT, pixels + width, 0);
+    SendMessageW(Handle, WM_HSCROLL, SB_RIGHT, 0);
+    SendMessageW(Handle, LB_SETHORIZONTALEXTENT, extent, 0);
+}
+
 void TListBox::SuspendRedraw()
 {
     if (Handle) SendMessageW(Handle, WM_SETREDRAW, FALSE, 0);
@@ -155,6 +187,18 @@ bool TListBox::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         si.fMask = SIF_TRACKPOS;
         if (GetScrollInfo(Handle, SB_VERT, &si)) {
             SetTopIndex(si.nTrackPos);
+            result = 0;
+            return true;
+        }
+    }
+    if (msg == WM_HSCROLL && (LOWORD(wp) == SB_THUMBTRACK || LOWORD(wp) == SB_THUMBPOSITION)) {
+        // The same for the columns: past 65,535 pixels (a line of some
+        // 11,000 characters) the message's position wraps.
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(Handle, SB_HORZ, &si)) {
+            SetHorizontalPosition(si.nTrackPos);
             result = 0;
             return true;
         }

@@ -53,7 +53,8 @@ public:
     // An outside source replaces the own items until reset with nullptr.
     void SetSource(const TListItemSource* source);
     // Tells the window the current number of items; selection and scroll
-    // position start afresh.
+    // position start afresh: the first item at the top, the rows' left edge
+    // at the left.
     void ItemsChanged();
     // Tells the window only a new number of items, keeping selection and
     // scroll position: cheaper than ItemsChanged for a list that grows.
@@ -73,6 +74,11 @@ public:
     void SetTopIndex(int index);
     void SetHorizontalExtent(int pixels);
     int HorizontalExtent() const;
+    // The rows' column shown at the left edge of the window, in pixels. The
+    // position is kept in 32 bits, also past the 16-bit position of the
+    // scroll messages.
+    int HorizontalPosition() const;
+    void SetHorizontalPosition(int pixels);
 
     // Suspends and resumes painting (WM_SETREDRAW); resuming repaints at once.
     void SuspendRedraw();

@@ -244,6 +244,7 @@ void TFilesForm::LoadPane(TListBox* pane, const std::string& fileName)
     // new lines in one step and starts afresh at its first entry.
     TPaneLines& lines = LinesOf(pane);
     lines.Swap(loaded);
+    (pane == SrcListBox ? SrcMarks : DestMarks).clear();
     pane->ItemsChanged();
     loaded.Clear();
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "gui/ComCtrls.h"
@@ -57,6 +58,11 @@ private:
     };
     TPaneSource SrcSource{SrcLines};
     TPaneSource DestSource{DestLines};
+
+    // Where to start looking for the visible part of a long line: marks of
+    // the long lines of each pane, made when a line is first drawn (see
+    // PaintRow).
+    std::unordered_map<int, std::vector<TTextPoint>> SrcMarks, DestMarks;
 
     // Character widths of the panes' font, measured once each.
     std::unique_ptr<TCharWidths> PaneWidths;

@@ -69,16 +69,54 @@ int EntryNumber(const std::string& text)
     return (int)std::strtol(text.c_str() + i, nullptr, 10);
 }
 
-void PaintRow(TListBox* pane, const TPaneLines& lines, const std::vector<int32_t>& diffLines, TColor highlight,
-              int index, const TRect& rect)
+// A row draws only the characters that reach the columns being painted: a
+// line of megabytes costs no more than the part of it that shows. The
+// drawing is the same as that of the whole entry, since each character is
+// drawn at the sum of the widths of those before it.
+// A line this long gets marks every kMarkSpacing bytes, so that finding its
+// visible part reads at most that many bytes before it.
+constexpr size_t kMarkedLength = 65536;
+constexpr size_t kMarkSpacing = 8192;
+
+void PaintRow(TListBox* pane, const TPaneLines& lines, TCharWidths& widths,
+              std::unordered_map<int, std::vector<TTextPoint>>& marks, const std::vector<int32_t>& diffLines,
+              TColor highlight, int index, const TRect& rect)
 {
     TCanvas& canvas = pane->Canvas;
     if (IsDiffLine(diffLines, index)) {
         canvas.Brush.Color = highlight;
         canvas.FontColor = clWindowText;
     }
-    canvas.FillRect(rect);
-    if (index >= 0 && index < lines.Count()) canvas.TextRect(rect, rect.Left + 2, rect.Top, lines.Text(index));
+    if (index < 0 || index >= lines.Count()) {
+        canvas.FillRect(rect);
+        return;
+    }
+    const int x = rect.Left + 2;
+    RECT clip{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    if (GetClipBox(canvas.Handle, &clip) == ERROR) clip = RECT{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    const int from = std::max<int>(rect.Left, clip.left) - x, to = std::min<int>(rect.Right, clip.right) - x;
+
+    const std::string label = FormatLineNumber(lines.Count(), index + 1) + "| ";
+    const int labelWidth = widths.Width(label);
+    const char* line = lines.LineData(index);
+    const size_t length = lines.LineLength(index);
+    TTextPoint start;
+    if (length >= kMarkedLength) {
+        auto it = marks.find(index);
+        if (it == marks.end()) it = marks.emplace(index, widths.Marks(line, length, kMarkSpacing)).first;
+        // The last mark that ends no later than the visible columns begin.
+        const std::vector<TTextPoint>& m = it->second;
+        auto after = std::upper_bound(m.begin(), m.end(), from - labelWidth,
+                                      [](int column, const TTextPoint& p) { return column < p.column; });
+        if (after != m.begin()) start = *(after - 1);
+    }
+    const TVisibleSpan span = widths.Visible(line, length, from - labelWidth, to - labelWidth, start);
+    if (from < labelWidth) {
+        canvas.TextRect(rect, x, rect.Top, label + std::string(line, span.end));
+    } else {
+        canvas.TextRect(rect, x + labelWidth + span.begin.column, rect.Top,
+                        std::string(line + span.begin.byte, span.end - span.begin.byte));
+    }
 }
 
 // While a run lets messages be processed, the commands that would change
@@ -237,14 +275,14 @@ void TFilesForm::SrcListBoxDrawItem(TWinControl* Control, int Index, TRect Rect,
 {
     (void)Control;
     (void)State;
-    PaintRow(SrcListBox, SrcLines, SrcDiffLines, SrcHighlightColor(), Index, Rect);
+    PaintRow(SrcListBox, SrcLines, PaneCharWidths(), SrcMarks, SrcDiffLines, SrcHighlightColor(), Index, Rect);
 }
 
 void TFilesForm::DestListBoxDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)
 {
     (void)Control;
     (void)State;
-    PaintRow(DestListBox, DestLines, DestDiffLines, DestHighlightColor(), Index, Rect);
+    PaintRow(DestListBox, DestLines, PaneCharWidths(), DestMarks, DestDiffLines, DestHighlightColor(), Index, Rect);
 }
 
 void TFilesForm::Ret1ListBoxClick(TObject* Sender)

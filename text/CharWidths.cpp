@@ -41,6 +41,58 @@ int TCharWidths::Width(const char* p, size_t n)
     return total;
 }
 
+TVisibleSpan TCharWidths::Visible(const char* p, size_t n, int from, int to, TTextPoint start)
+{
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(p);
+    size_t i = start.byte;
+    int column = start.column;
+    // The characters that end at or before `from`.
+    while (i < n) {
+        unsigned char c = s[i];
+        bool pair = IsLeadByte(c) && i + 1 < n;
+        int w = pair ? Pair(c, s[i + 1]) : single_[c];
+        if (column + w > from) break;
+        column += w;
+        i += pair ? 2 : 1;
+    }
+    TVisibleSpan span;
+    span.begin = {i, column};
+    // The characters that start before `to`.
+    while (i < n && column < to) {
+        unsigned char c = s[i];
+        bool pair = IsLeadByte(c) && i + 1 < n;
+        column += pair ? Pair(c, s[i + 1]) : single_[c];
+        i += pair ? 2 : 1;
+    }
+    span.end = std::max(i, span.begin.byte);
+    return span;
+}
+
+std::vector<TTextPoint> TCharWidths::Marks(const char* p, size_t n, size_t every)
+{
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(p);
+    std::vector<TTextPoint> marks;
+    if (every == 0) return marks;
+    marks.reserve(n / every);
+    size_t i = 0, next = every;
+    int column = 0;
+    while (i < n) {
+        if (i >= next) {
+            marks.push_back({i, column});
+            next = (i / every + 1) * every;
+        }
+        unsigned char c = s[i];
+        if (IsLeadByte(c) && i + 1 < n) {
+            column += Pair(c, s[i + 1]);
+            i += 2;
+        } else {
+            column += single_[c];
+            ++i;
+        }
+    }
+    return marks;
+}
+
 int WidestEntry(const TPaneLines& lines, TCharWidths& widths)
 {
     int count = lines.Count();

@@ -1,9 +1,36 @@
-// The drives view: the prefix's real drives, the type-text rules over shell
-// names, and an empty drive mask.
+// The drives view: the prefix's real drives with their texts against their
+// own queries, the type-text rules over shell names, and an empty drive mask.
 #include <gtest/gtest.h>
 
+#include "src/DiskArea.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
+#include "text/Ansi.h"
+
+namespace {
+
+// The size texts of a drive from its own free-space query, in the user's
+// decimal separator; empty texts when the query fails.
+TDiskArea QueriedArea(const std::string& root)
+{
+    ULARGE_INTEGER available{}, total{}, free{};
+    if (!GetDiskFreeSpaceExW(ToWide(root).c_str(), &available, &total, &free)) return TDiskArea();
+    wchar_t sep[8] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, sep, 8);
+    return DiskAreaFromExtended(total.QuadPart, free.QuadPart, sep[0] && sep[0] < 0x80 && !sep[1] ? (char)sep[0] : '.');
+}
+
+// The three texts a drive item should show, its sizes from the query.
+std::vector<std::string> QueriedTexts(const std::string& caption, const std::string& root)
+{
+    return DriveColumnTexts(caption, [&](std::string& total, std::string& free) {
+        TDiskArea area = QueriedArea(root);
+        total = area.TotalSize;
+        free = area.FreeSize;
+    });
+}
+
+}  // namespace
 
 // Shell names differ between systems (Wine's are English), so the rules are
 // checked over captions; only a local disk without a label reads its sizes.
@@ -57,10 +84,7 @@ TEST(BrowseFileDlgDrives, ThePrefixDrivesInLetterOrder)
         EXPECT_EQ(it->Caption, info.DisplayName);
         EXPECT_EQ(it->ImageIndex, info.IconIndex);
         EXPECT_EQ(std::vector<std::string>(it->SubItems.Strings.begin(), it->SubItems.Strings.begin() + 3),
-                  DriveColumnTexts(it->Caption, [&](std::string& t, std::string& f) {
-                      t = it->SubItems[1];
-                      f = it->SubItems[2];
-                  }));
+                  QueriedTexts(it->Caption, it->SubItems[4]));
     }
     EXPECT_EQ(roots, expected);
     EXPECT_EQ(p.ColumnCaption(0), "名前");

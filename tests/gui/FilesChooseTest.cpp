@@ -221,3 +221,83 @@ TEST_F(FilesChoose, AFileFromTheStoredHistoryIsLoaded)
     // The chosen entry was already first: the stored history keeps its order.
     EXPECT_EQ(DialogReadHistory().Text, stored + "\r\n" + missing + "\r\n");
 }
+
+namespace {
+
+// A single click on an item of the dialog's list as the mouse sends it,
+// posted to the list view; then, once the click has been handled, a check
+// that it made the file the dialog's choice, and Cancel.
+void ClickThenCancel(BrowseFileDlgProbe& p, const std::string& path)
+{
+    HWND list = p.List()->Handle;
+    RECT r{};
+    r.left = LVIR_LABEL;
+    const int index = p.IndexOfName(ExtractFileName(path));
+    if (index < 0 || !SendMessageW(list, LVM_GETITEMRECT, index, (LPARAM)&r)) {
+        ADD_FAILURE() << "no such item in the dialog's list";
+        PressCancel(p);
+        return;
+    }
+    LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    HWND cancel = p.Cancel()->Handle;
+    RunLater(300, [path, cancel] {
+        EXPECT_EQ(sel_folder_dlg.file_path, path);
+        PostMessageW(cancel, BM_CLICK, 0, 0);
+    });
+}
+
+}  // namespace
+
+// Cancel after a click has made a file the dialog's choice: the caller
+// loads nothing, whichever dialog it was (File > Open's first or second,
+// the pop-up's Open for either pane).
+TEST_F(FilesChoose, CancelAfterAClickOnAFileLoadsNothing)
+{
+    DialogHistoryGuard history;
+    const std::string left = dir.Write("left.txt", "L1\r\n"), right = dir.Write("right.txt", "R1\r\n");
+    const std::string clicked = dir.Write("clicked.txt", "C1\r\nC2\r\n");
+    Load(form->SrcListBox, "left.txt", "L1\r\n");
+    Load(form->DestListBox, "right.txt", "R1\r\n");
+    sel_folder_dlg.folder = dir.Path();
+
+    struct Case {
+        const char* what;
+        std::function<void(TModalAnswerer&)> answer;
+        TMenuItem* command;
+        bool srcIsCurrent;
+        size_t dialogs;
+    } cases[] = {
+        {"Open, first dialog",
+         [&](TModalAnswerer& a) { a.AnswerForm(OnDialog([&](BrowseFileDlgProbe& p) { ClickThenCancel(p, clicked); })); },
+         form->OpenMenu, true, 1},
+        {"Open, second dialog",
+         [&](TModalAnswerer& a) {
+             a.ChooseFile(left);
+             a.AnswerForm(OnDialog([&](BrowseFileDlgProbe& p) { ClickThenCancel(p, clicked); }));
+         },
+         form->OpenMenu, true, 2},
+        {"pop-up Open, left pane",
+         [&](TModalAnswerer& a) { a.AnswerForm(OnDialog([&](BrowseFileDlgProbe& p) { ClickThenCancel(p, clicked); })); },
+         form->OpenItem, true, 1},
+        {"pop-up Open, right pane",
+         [&](TModalAnswerer& a) { a.AnswerForm(OnDialog([&](BrowseFileDlgProbe& p) { ClickThenCancel(p, clicked); })); },
+         form->OpenItem, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FilesFormProbe{*form}.SrcIsCurrent() = c.srcIsCurrent;
+        const WindowState before(*form);
+        TModalAnswerer answers;
+        c.answer(answers);
+        c.command->Click();
+        PumpFor(100);
+        EXPECT_TRUE(answers.AllUsed());
+        EXPECT_EQ(answers.Unexpected, 0);
+        EXPECT_EQ(answers.Seen.size(), c.dialogs);
+        EXPECT_TRUE(WindowState(*form) == before);
+        EXPECT_EQ(Entries(form->SrcListBox), std::vector<std::string>{"  1| L1"});
+        EXPECT_EQ(Entries(form->DestListBox), std::vector<std::string>{"  1| R1"});
+    }
+}
