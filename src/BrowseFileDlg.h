@@ -90,6 +90,10 @@ private:
 
     // The logical drive mask the drives view lists; tests may replace it.
     std::function<DWORD()> LogicalDriveMask = [] { return GetLogicalDrives(); };
+    // What the shell tells about a drive root in the drives view; tests may
+    // replace it (a system's drive names decide which sizes are shown).
+    std::function<void(const std::string& root, TShellFileInfo& info)> DriveShellInfo =
+        [](const std::string& root, TShellFileInfo& info) { GetShellFileInfo(root, info); };
 
     void BuildLayout();
     void BindHandlers();

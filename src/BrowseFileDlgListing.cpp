@@ -200,7 +200,7 @@ void TBrowseFileDlgForm::ShowDrives()
             TListItem* item = ListView1->Add();
             std::string root = std::string(1, (char)('A' + i)) + ":\\";
             TShellFileInfo info;
-            GetShellFileInfo(root, info);
+            DriveShellInfo(root, info);
             item->Caption = info.DisplayName;
             item->ImageIndex = info.IconIndex;
             for (const std::string& text : DriveColumnTexts(item->Caption, [&](std::string& total, std::string& free) {

@@ -104,6 +104,30 @@ TEST(BrowseFileDlgDrives, ThePrefixDrivesInLetterOrder)
     EXPECT_GE(p.IndexOfName("windows"), 0);
 }
 
+// Named as a local disk (as a system names an unlabelled fixed disk), each
+// drive shows its own total and free size, in that order.
+TEST(BrowseFileDlgDrives, ALocalDiskShowsItsOwnTotalAndFreeSize)
+{
+    sel_folder_dlg.folder = "C:\\";
+    TBrowseFileDlgForm dlg(nullptr);
+    BrowseFileDlgProbe p{dlg};
+    p.SetDriveNames([](const std::string& root) { return "ローカル ディスク (" + root.substr(0, 2) + ")"; });
+    sel_folder_dlg.folder = "Drives";
+    p.ListFolder();
+    ASSERT_GE(p.List()->Count(), 2);
+    for (int i = 0; i < p.List()->Count(); ++i) {
+        TListItem* it = p.List()->Item(i);
+        const std::string root = it->SubItems[4];
+        const TDiskArea area = QueriedArea(root);
+        EXPECT_EQ(it->SubItems[0], "ローカル ディスク") << root;
+        EXPECT_EQ(it->SubItems[1], area.TotalSize) << root;
+        EXPECT_EQ(it->SubItems[2], area.FreeSize) << root;
+        // The two differ on these drives, so an exchange would show.
+        EXPECT_NE(area.TotalSize, area.FreeSize) << root;
+        EXPECT_FALSE(area.TotalSize.empty()) << root;
+    }
+}
+
 TEST(BrowseFileDlgDrives, EmptyDriveMaskStillSetsTheDriveColumns)
 {
     TTempDir dir;

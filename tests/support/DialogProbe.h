@@ -57,6 +57,14 @@ struct BrowseFileDlgProbe {
         d.LogicalDriveMask = [mask] { return mask; };
     }
     TImageList* SysImageList() const { return d.SysImageList; }
+    // The shell names drive roots by this function's answer.
+    void SetDriveNames(std::function<std::string(const std::string& root)> name)
+    {
+        d.DriveShellInfo = [name](const std::string& root, TShellFileInfo& info) {
+            GetShellFileInfo(root, info);
+            info.DisplayName = name(root);
+        };
+    }
 
     // Item by caption, or -1.
     int IndexOf(const std::string& caption) const
