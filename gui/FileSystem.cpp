@@ -33,9 +33,11 @@ bool IsListableEntry(const WIN32_FIND_DATAW& entry)
     return !(entry.dwFileAttributes & hidden);
 }
 
-std::string ReachableName(const WIN32_FIND_DATAW& entry)
+std::string ReachableName(const WIN32_FIND_DATAW& entry, const std::string& shown)
 {
-    std::string name = ToAnsi(entry.cFileName);
-    if (ToWide(name) == entry.cFileName || !entry.cAlternateFileName[0]) return name;
+    // A name of ASCII characters always survives; only others are converted back to see.
+    const wchar_t* c = entry.cFileName;
+    while (*c && *c < 0x80) ++c;
+    if (!*c || ToWide(shown) == entry.cFileName || !entry.cAlternateFileName[0]) return shown;
     return ToAnsi(entry.cAlternateFileName);
 }

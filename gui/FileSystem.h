@@ -25,9 +25,10 @@ bool IsListableEntry(const WIN32_FIND_DATAW& entry);
 // its short (8.3) name, which always does. (The conversion maps characters
 // it lacks to look-alikes without saying so: café.txt would become cafe.txt,
 // another file or none.)
-std::string ReachableName(const WIN32_FIND_DATAW& entry);
-// The entry's name as the program shows it: converted, look-alikes and all.
+// `shown` is the entry's ShownName.
+std::string ReachableName(const WIN32_FIND_DATAW& entry, const std::string& shown);
 inline std::string ShownName(const WIN32_FIND_DATAW& entry) { return ToAnsi(entry.cFileName); }
+inline std::string ReachableName(const WIN32_FIND_DATAW& entry) { return ReachableName(entry, ShownName(entry)); }
 
 // Runs f for every entry that a directory search of pattern finds.
 template <class F>

@@ -73,7 +73,7 @@ void TBrowseFileDlgForm::AddEntryItem(const std::string& folderText, const WIN32
     // A name that code page 932 cannot hold is shown converted and reached
     // through its short name.
     std::string name = ShownName(fd);
-    std::string full = folderText + ReachableName(fd);
+    std::string full = folderText + ReachableName(fd, name);
     TShellFileInfo info;
     if (shell)
         shell->Get(full, name, fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY, info);
