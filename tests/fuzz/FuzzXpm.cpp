@@ -3,6 +3,7 @@
 // into it) or an XpmError, never anything else; a picture written back as
 // XPM reads as the same picture; and pictures made up from the input, in
 // either pixel width and every colour notation, read as made.
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -112,7 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     made.Width = 1 + in.Byte() % 16;
     made.Height = 1 + in.Byte() % 16;
     const int cpp = 1 + (in.Byte() & 1);
-    size_t colours = 1 + in.Byte() % (cpp == 1 ? 80 : 256);
+    // Up to 257 colours with two characters per pixel: one too many.
+    size_t colours = cpp == 1 ? 1 + in.Byte() % 80 : 1 + (size_t)in.Byte() + (in.Byte() & 1);
     std::vector<int> notation;
     for (size_t i = 0; i < colours; ++i) {
         uint8_t pick = in.Byte();
@@ -122,13 +124,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         made.Palette.push_back(c);
         notation.push_back(pick % 4);
     }
-    for (int i = 0; i < made.Width * made.Height; ++i) made.Pixels.push_back((uint8_t)(in.Byte() % colours));
-    std::vector<std::string> lines = WriteXpm(made, cpp, notation);
+    for (int i = 0; i < made.Width * made.Height; ++i)
+        made.Pixels.push_back((uint8_t)(in.Byte() % std::min<size_t>(colours, 256)));
+    const std::vector<std::string> lines = WriteXpm(made, cpp, notation);
     TXpmImage read;
+    if (colours > 256) {
+        FUZZ_CHECK(!Parse(lines, read));
+        return 0;
+    }
     FUZZ_CHECK(Parse(lines, read));
     FUZZ_CHECK(SameImage(read, made));
-    // Any line lost at the end is an error, not a picture.
-    lines.pop_back();
-    FUZZ_CHECK(!Parse(lines, read));
+
+    // Each of these spoils the picture and must give an error.
+    const size_t firstRow = 1 + colours;
+    const size_t row = firstRow + in.Byte() % made.Height;
+    std::vector<std::vector<std::string>> spoilt(6, lines);
+    spoilt[0].pop_back();                              // the last row lost
+    spoilt[1][row] += PixelChars(0, cpp);              // a row one pixel too long
+    spoilt[2][row].resize(spoilt[2][row].size() - 1);  // a row one character short
+    spoilt[3][row].replace(0, cpp, std::string((size_t)cpp, '\x7f'));  // an unknown pixel
+    spoilt[4][0] = std::to_string(made.Width + 1) + " " + std::to_string(made.Height) + " " +
+                   std::to_string(colours) + " " + std::to_string(cpp);  // rows too short for the width
+    spoilt[5][0] = std::to_string(made.Width) + " " + std::to_string(made.Height) + " " +
+                   std::to_string(colours + 1) + " " + std::to_string(cpp);  // one colour more than given
+    for (const auto& bad : spoilt) FUZZ_CHECK(!Parse(bad, read));
+    if (colours >= 2) {
+        std::vector<std::string> twice = lines;  // a colour defined twice
+        twice[2].replace(0, cpp, lines[1].substr(0, cpp));
+        FUZZ_CHECK(!Parse(twice, read));
+    }
     return 0;
 }
