@@ -11,6 +11,7 @@
 #include "gui/FileSystem.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
+#include "tests/support/LayoutReader.h"
 #include "tests/support/ModalAnswerer.h"
 
 namespace {
@@ -20,13 +21,6 @@ const std::string kNewFolder = "新しいフォルダ";
 std::string CannotCreate(const std::string& typed)
 {
     return "'" + typed + "' という名前のフォルダが既に存在します。別のフォルダ名を入力してください。";
-}
-
-std::string TextOf(HWND h)
-{
-    wchar_t buf[512] = {};
-    GetWindowTextW(h, buf, 512);
-    return ToAnsi(buf);
 }
 
 // A folder with real entries and the file selection dialog listing it.
@@ -284,14 +278,6 @@ TEST(NewFolder, ButtonDisabledAtTheDrivesLevel)
 // --------------------------------------------------------- the dialog itself
 
 namespace {
-
-RECT PlaceOf(HWND h)
-{
-    RECT r;
-    GetWindowRect(h, &r);
-    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 // The width of a text in the font the label draws with.
 int LabelTextWidth(HWND label, const std::string& text)

@@ -12,6 +12,7 @@
 #include "gui/FileSystem.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
+#include "tests/support/LayoutReader.h"
 #include "tests/support/ModalAnswerer.h"
 
 namespace R = RenameLayout;
@@ -296,21 +297,6 @@ TEST(Rename, JapaneseNamesWithBackslashSecondBytes)
 // --------------------------------------------------------- the dialog itself
 
 namespace {
-
-RECT PlaceOf(HWND h)
-{
-    RECT r;
-    GetWindowRect(h, &r);
-    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-std::string TextOf(HWND h)
-{
-    wchar_t buf[256] = {};
-    GetWindowTextW(h, buf, 256);
-    return ToAnsi(buf);
-}
 
 void PostKey(HWND h, WPARAM key)
 {
