@@ -61,6 +61,15 @@ struct RenameFixture {
             PostMessageW((ok ? r.Ok() : r.Cancel())->Handle, BM_CLICK, 0, 0);
         };
     }
+    // The folder of the taken-name tests: a.txt and c.txt, the dialog open on
+    // it and a.txt clicked; gives a.txt's index.
+    int OpenOnATxtBesideCTxt()
+    {
+        dir.File("a.txt", "A");
+        dir.File("c.txt", "C");
+        Open();
+        return ClickOn("a.txt");
+    }
     std::function<void(TForm*)> Cancel() { return Type("", false); }
     // The answers to a name that is refused: the name typed and OK, OK on the
     // message, then Cancel on the dialog shown again.
@@ -138,10 +147,7 @@ TEST(Rename, UnchangedOrClearedNameDoesNothing)
 TEST(Rename, NameTakenByAFileAsksAgainWithTheOldName)
 {
     RenameFixture f;
-    f.dir.File("a.txt", "A");
-    f.dir.File("c.txt", "C");
-    f.Open();
-    int i = f.ClickOn("a.txt");
+    int i = f.OpenOnATxtBesideCTxt();
     TModalAnswerer answers;
     f.TypeRefusedThenCancel(answers, "c.txt");
     f.RenameAsPlanned(answers);
@@ -166,10 +172,7 @@ TEST(Rename, NameTakenByAFileAsksAgainWithTheOldName)
 TEST(Rename, OldNameInTheRepeatedDialogRepeatsTheMessage)
 {
     RenameFixture f;
-    f.dir.File("a.txt", "A");
-    f.dir.File("c.txt", "C");
-    f.Open();
-    int i = f.ClickOn("a.txt");
+    int i = f.OpenOnATxtBesideCTxt();
     TModalAnswerer answers;
     answers.AnswerForm(f.Type("c.txt"))
         .PressButton(IDOK)
@@ -380,10 +383,7 @@ TEST(RenameDialog, Layout)
 TEST(RenameDialog, EnterAndEscInTheNameBox)
 {
     RenameFixture f;
-    f.dir.File("a.txt", "A");
-    f.dir.File("c.txt", "C");
-    f.Open();
-    int i = f.ClickOn("a.txt");
+    int i = f.OpenOnATxtBesideCTxt();
     auto typeAndPress = [&](const std::string& text, WPARAM key) {
         return [&f, text, key](TForm* form) {
             RenameFormProbe r{*dynamic_cast<TRenameForm*>(form)};
