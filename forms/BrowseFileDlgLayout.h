@@ -3,11 +3,11 @@
 // captions and the texts of its messages.
 #pragma once
 
+#include "forms/Layout.h"
+
 namespace BrowseFileDlgLayout {
 
-struct Place {
-    int Left, Top, Width, Height;
-};
+using Layout::Place;
 
 constexpr const char* FormCaption = "ファイルの選択";
 constexpr int DesignedClientWidth = 497, DesignedClientHeight = 352;

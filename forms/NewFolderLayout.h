@@ -3,11 +3,11 @@
 // and the text of its message.
 #pragma once
 
+#include "forms/Layout.h"
+
 namespace NewFolderLayout {
 
-struct Place {
-    int Left, Top, Width, Height;
-};
+using Layout::Place;
 
 constexpr const char* FormCaption = "新しいフォルダ";
 constexpr int ScreenLeft = 317, ScreenTop = 156;

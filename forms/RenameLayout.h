@@ -3,11 +3,11 @@
 // rename command's messages.
 #pragma once
 
+#include "forms/Layout.h"
+
 namespace RenameLayout {
 
-struct Place {
-    int Left, Top, Width, Height;
-};
+using Layout::Place;
 
 constexpr const char* FormCaption = "名前の変更";
 constexpr int ClientWidth = 344, ClientHeight = 104;

@@ -12,26 +12,11 @@
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
+#include "tests/support/LayoutReader.h"
 
 namespace L = BrowseFileDlgLayout;
 
 namespace {
-
-// A control's rectangle in the client coordinates of its parent window.
-RECT PlaceOf(HWND h)
-{
-    RECT r;
-    GetWindowRect(h, &r);
-    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-std::string TextOf(HWND h)
-{
-    wchar_t buf[256] = {};
-    GetWindowTextW(h, buf, 256);
-    return ToAnsi(buf);
-}
 
 std::string HintOf(TSpeedButton* b)
 {

@@ -11,6 +11,7 @@
 #include "gui/FileSystem.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
+#include "tests/support/LayoutReader.h"
 #include "tests/support/ModalAnswerer.h"
 
 namespace {
@@ -20,13 +21,6 @@ const std::string kNewFolder = "新しいフォルダ";
 std::string CannotCreate(const std::string& typed)
 {
     return "'" + typed + "' という名前のフォルダが既に存在します。別のフォルダ名を入力してください。";
-}
-
-std::string TextOf(HWND h)
-{
-    wchar_t buf[512] = {};
-    GetWindowTextW(h, buf, 512);
-    return ToAnsi(buf);
 }
 
 // A folder with real entries and the file selection dialog listing it.
@@ -42,15 +36,15 @@ struct NewFolderFixture {
         dlg = std::make_unique<TBrowseFileDlgForm>(nullptr);
         p = std::make_unique<BrowseFileDlgProbe>(BrowseFileDlgProbe{*dlg});
     }
-    std::vector<std::string> Entries() const
+    // Presses the new-folder button with the answers planned, then checks
+    // that every planned answer was given and no other window came up.
+    void NewFolderAsPlanned(TModalAnswerer& answers)
     {
-        std::vector<std::string> v;
-        ForEachEntry(dir.Path() + "*", [&](const WIN32_FIND_DATAW& fd) {
-            if (!IsDotName(fd.cFileName)) v.push_back(ToAnsi(fd.cFileName));
-        });
-        std::sort(v.begin(), v.end());
-        return v;
+        p->SpeedButton1Click();
+        EXPECT_TRUE(answers.AllUsed());
+        EXPECT_EQ(answers.Unexpected, 0);
     }
+    std::vector<std::string> Entries() const { return dir.EntryNames(); }
     std::string LastCaption() const { return p->List()->Item(p->List()->Count() - 1)->Caption; }
 };
 
@@ -80,6 +74,22 @@ std::function<void(TForm*)> PressOk(const char* typed = nullptr)
     };
 }
 
+// Answers the new-folder dialog when the name will be refused: the name box
+// as it is, or with this text, then OK (the message comes and goes inside
+// the click); open tells whether the dialog then stayed open. Then Cancel.
+std::function<void(TForm*)> OkRefusedThenCancel(bool& open, const char* typed = nullptr)
+{
+    std::string text = typed ? typed : "";
+    bool type = typed != nullptr;
+    return [&open, text, type](TForm* form) {
+        NewFolderFormProbe p = ProbeOf(form);
+        if (type) p.FolderEdit()->SetText(text);
+        SendMessageW(p.Ok()->Handle, BM_CLICK, 0, 0);
+        open = form->ModalResult == mrNone && IsWindowVisible(form->Handle);
+        PostMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0);
+    };
+}
+
 }  // namespace
 
 // OK on the proposed name creates 新しいフォルダ and appends it at the end of
@@ -93,9 +103,7 @@ TEST(NewFolder, OkAtOnceCreatesTheDefaultFolderAndAppendsIt)
     int count = f.p->List()->Count();
     TModalAnswerer answers;
     answers.AnswerForm(PressOk());
-    f.p->SpeedButton1Click();
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
+    f.NewFolderAsPlanned(answers);
     ASSERT_EQ(answers.Seen.size(), 1u);
     EXPECT_EQ(answers.Seen[0].caption, "新しいフォルダ");
     EXPECT_EQ(f.Entries(), Sorted({"a", "z.txt", kNewFolder}));
@@ -127,9 +135,7 @@ TEST(NewFolder, DefaultNameNumberedPastExistingFolders)
         f.Open();
         TModalAnswerer answers;
         answers.AnswerForm(PressOk());
-        f.p->SpeedButton1Click();
-        EXPECT_TRUE(answers.AllUsed());
-        EXPECT_EQ(answers.Unexpected, 0);
+        f.NewFolderAsPlanned(answers);
         std::vector<std::string> expected = c.existing;
         expected.push_back(c.created);
         EXPECT_EQ(f.Entries(), Sorted(expected));
@@ -163,10 +169,8 @@ TEST(NewFolder, TypedExistingNameShowsTheMessageAndKeepsTheDialogOpen)
             PostMessageW(p.Ok()->Handle, BM_CLICK, 0, 0);
         })
         .PressButton(IDOK);
-    f.p->SpeedButton1Click();
+    f.NewFolderAsPlanned(answers);
 
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
     ASSERT_EQ(answers.Seen.size(), 2u);
     const TSeenWindow& box = answers.Seen[1];
     EXPECT_EQ(box.text, CannotCreate("Docs"));
@@ -190,17 +194,8 @@ TEST(NewFolder, FileOfTheDefaultNameShowsTheMessage)
     f.Open();
     bool open = false;
     TModalAnswerer answers;
-    answers
-        .AnswerForm([&](TForm* form) {
-            NewFolderFormProbe p = ProbeOf(form);
-            SendMessageW(p.Ok()->Handle, BM_CLICK, 0, 0);
-            open = form->ModalResult == mrNone && IsWindowVisible(form->Handle);
-            PostMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0);
-        })
-        .PressButton(IDOK);
-    f.p->SpeedButton1Click();
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
+    answers.AnswerForm(OkRefusedThenCancel(open)).PressButton(IDOK);
+    f.NewFolderAsPlanned(answers);
     ASSERT_EQ(answers.Seen.size(), 2u);
     EXPECT_EQ(answers.Seen[1].text, CannotCreate(kNewFolder));
     EXPECT_TRUE(open);
@@ -220,26 +215,14 @@ TEST(NewFolder, RefusedNamesShowTheMessageAndCreateNothing)
         SCOPED_TRACE(name);
         bool open = false;
         TModalAnswerer answers;
-        answers
-            .AnswerForm([&, name](TForm* form) {
-                NewFolderFormProbe p = ProbeOf(form);
-                p.FolderEdit()->SetText(name);
-                SendMessageW(p.Ok()->Handle, BM_CLICK, 0, 0);
-                open = form->ModalResult == mrNone && IsWindowVisible(form->Handle);
-                PostMessageW(p.Cancel()->Handle, BM_CLICK, 0, 0);
-            })
-            .PressButton(IDOK);
-        f.p->SpeedButton1Click();
-        EXPECT_TRUE(answers.AllUsed());
-        EXPECT_EQ(answers.Unexpected, 0);
+        answers.AnswerForm(OkRefusedThenCancel(open, name)).PressButton(IDOK);
+        f.NewFolderAsPlanned(answers);
         ASSERT_EQ(answers.Seen.size(), 2u);
         EXPECT_EQ(answers.Seen[1].text, CannotCreate(name));
         EXPECT_TRUE(open);
     }
     EXPECT_EQ(f.Entries(), std::vector<std::string>{"Sub"});
-    bool empty = true;
-    ForEachEntry(f.dir.Path() + "Sub\\*", [&](const WIN32_FIND_DATAW& fd) { empty = empty && IsDotName(fd.cFileName); });
-    EXPECT_TRUE(empty) << "nothing was created inside Sub";
+    EXPECT_TRUE(f.dir.EntryNames("Sub").empty()) << "nothing was created inside Sub";
     EXPECT_EQ(f.p->List()->Count(), count);
 }
 
@@ -284,14 +267,6 @@ TEST(NewFolder, ButtonDisabledAtTheDrivesLevel)
 // --------------------------------------------------------- the dialog itself
 
 namespace {
-
-RECT PlaceOf(HWND h)
-{
-    RECT r;
-    GetWindowRect(h, &r);
-    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 // The width of a text in the font the label draws with.
 int LabelTextWidth(HWND label, const std::string& text)

@@ -12,6 +12,7 @@
 #include "gui/FileSystem.h"
 #include "tests/support/DialogFixtures.h"
 #include "tests/support/DialogProbe.h"
+#include "tests/support/LayoutReader.h"
 #include "tests/support/ModalAnswerer.h"
 
 namespace R = RenameLayout;
@@ -60,16 +61,31 @@ struct RenameFixture {
             PostMessageW((ok ? r.Ok() : r.Cancel())->Handle, BM_CLICK, 0, 0);
         };
     }
-    std::function<void(TForm*)> Cancel() { return Type("", false); }
-    std::vector<std::string> Entries() const
+    // The folder of the taken-name tests: a.txt and c.txt, the dialog open on
+    // it and a.txt clicked; gives a.txt's index.
+    int OpenOnATxtBesideCTxt()
     {
-        std::vector<std::string> v;
-        ForEachEntry(dir.Path() + "*", [&](const WIN32_FIND_DATAW& fd) {
-            if (!IsDotName(fd.cFileName)) v.push_back(ToAnsi(fd.cFileName));
-        });
-        std::sort(v.begin(), v.end());
-        return v;
+        dir.File("a.txt", "A");
+        dir.File("c.txt", "C");
+        Open();
+        return ClickOn("a.txt");
     }
+    std::function<void(TForm*)> Cancel() { return Type("", false); }
+    // The answers to a name that is refused: the name typed and OK, OK on the
+    // message, then Cancel on the dialog shown again.
+    void TypeRefusedThenCancel(TModalAnswerer& answers, const std::string& name)
+    {
+        answers.AnswerForm(Type(name)).PressButton(IDOK).AnswerForm(Cancel());
+    }
+    // Chooses Rename with the answers planned, then checks that every planned
+    // answer was given and no other window came up.
+    void RenameAsPlanned(TModalAnswerer& answers)
+    {
+        p->RenameItemClick();
+        EXPECT_TRUE(answers.AllUsed());
+        EXPECT_EQ(answers.Unexpected, 0);
+    }
+    std::vector<std::string> Entries() const { return dir.EntryNames(); }
 };
 
 std::vector<std::string> Sorted(std::vector<std::string> v)
@@ -93,10 +109,8 @@ TEST(Rename, FileRenamedOnDiskAndItsLineInPlace)
 
     TModalAnswerer answers;
     answers.AnswerForm(f.Type("zz.txt"));
-    f.p->RenameItemClick();
+    f.RenameAsPlanned(answers);
 
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
     EXPECT_EQ(f.shown, std::vector<std::string>{"a.txt"});
     EXPECT_EQ(f.Entries(), Sorted({"m.txt", "zz.txt"}));
     EXPECT_EQ(f.p->IndexOfName("zz.txt"), i);
@@ -133,16 +147,11 @@ TEST(Rename, UnchangedOrClearedNameDoesNothing)
 TEST(Rename, NameTakenByAFileAsksAgainWithTheOldName)
 {
     RenameFixture f;
-    f.dir.File("a.txt", "A");
-    f.dir.File("c.txt", "C");
-    f.Open();
-    int i = f.ClickOn("a.txt");
+    int i = f.OpenOnATxtBesideCTxt();
     TModalAnswerer answers;
-    answers.AnswerForm(f.Type("c.txt")).PressButton(IDOK).AnswerForm(f.Cancel());
-    f.p->RenameItemClick();
+    f.TypeRefusedThenCancel(answers, "c.txt");
+    f.RenameAsPlanned(answers);
 
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
     ASSERT_EQ(answers.Seen.size(), 3u);
     const TSeenWindow& box = answers.Seen[1];
     EXPECT_TRUE(box.messageBox);
@@ -163,10 +172,7 @@ TEST(Rename, NameTakenByAFileAsksAgainWithTheOldName)
 TEST(Rename, OldNameInTheRepeatedDialogRepeatsTheMessage)
 {
     RenameFixture f;
-    f.dir.File("a.txt", "A");
-    f.dir.File("c.txt", "C");
-    f.Open();
-    int i = f.ClickOn("a.txt");
+    int i = f.OpenOnATxtBesideCTxt();
     TModalAnswerer answers;
     answers.AnswerForm(f.Type("c.txt"))
         .PressButton(IDOK)
@@ -175,10 +181,8 @@ TEST(Rename, OldNameInTheRepeatedDialogRepeatsTheMessage)
         .AnswerForm(f.Type(""))
         .PressButton(IDOK)
         .AnswerForm(f.Type("d.txt"));
-    f.p->RenameItemClick();
+    f.RenameAsPlanned(answers);
 
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
     for (size_t k : {1u, 3u, 5u}) {
         ASSERT_LT(k, answers.Seen.size());
         EXPECT_EQ(answers.Seen[k].text, "'a.txt" + kTakenAfter) << k;
@@ -198,10 +202,8 @@ TEST(Rename, FolderRenamed)
     int i = f.ClickOn("Old");
     TModalAnswerer answers;
     answers.AnswerForm(f.Type("New"));
-    f.p->RenameItemClick();
+    f.RenameAsPlanned(answers);
 
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
     EXPECT_EQ(f.shown, std::vector<std::string>{"Old"});
     EXPECT_TRUE(DirectoryExists(f.dir.Path() + "New"));
     EXPECT_TRUE(FileExists(f.dir.Path() + "New\\inner.txt"));
@@ -224,19 +226,15 @@ TEST(Rename, NameTakenByAFolderAsksAgain)
         SCOPED_TRACE(source);
         int i = f.ClickOn(source);
         TModalAnswerer answers;
-        answers.AnswerForm(f.Type("Sub")).PressButton(IDOK).AnswerForm(f.Cancel());
-        f.p->RenameItemClick();
-        EXPECT_TRUE(answers.AllUsed());
-        EXPECT_EQ(answers.Unexpected, 0);
+        f.TypeRefusedThenCancel(answers, "Sub");
+        f.RenameAsPlanned(answers);
         ASSERT_EQ(answers.Seen.size(), 3u);
         EXPECT_EQ(answers.Seen[1].text, "'" + std::string(source) + kTakenAfter);
         EXPECT_EQ(answers.Seen[1].caption, kTakenCaption);
         EXPECT_EQ(f.p->List()->Item(i)->Caption, source);
     }
     EXPECT_EQ(f.Entries(), Sorted({"Old", "Sub", "a.txt"}));
-    bool empty = true;
-    ForEachEntry(f.dir.Path() + "Sub\\*", [&](const WIN32_FIND_DATAW& fd) { empty = empty && IsDotName(fd.cFileName); });
-    EXPECT_TRUE(empty) << "nothing went into Sub";
+    EXPECT_TRUE(f.dir.EntryNames("Sub").empty()) << "nothing went into Sub";
 }
 
 // Names the file system refuses or misreads never reach the shell: a message
@@ -251,10 +249,8 @@ TEST(Rename, RefusedNamesAskAgainWithTheirOwnMessage)
         SCOPED_TRACE(name);
         int i = f.ClickOn("a.txt");
         TModalAnswerer answers;
-        answers.AnswerForm(f.Type(name)).PressButton(IDOK).AnswerForm(f.Cancel());
-        f.p->RenameItemClick();
-        EXPECT_TRUE(answers.AllUsed());
-        EXPECT_EQ(answers.Unexpected, 0);
+        f.TypeRefusedThenCancel(answers, name);
+        f.RenameAsPlanned(answers);
         ASSERT_EQ(answers.Seen.size(), 3u);
         EXPECT_EQ(answers.Seen[1].text, R::NameRefusedBefore + std::string(name) + R::NameRefusedAfter);
         EXPECT_EQ(answers.Seen[1].caption, R::NameRefusedCaption);
@@ -281,10 +277,8 @@ TEST(Rename, JapaneseNamesWithBackslashSecondBytes)
     int i = f.ClickOn(oldName);
     TModalAnswerer answers;
     answers.AnswerForm(f.Type(taken)).PressButton(IDOK).AnswerForm(f.Type(fresh));
-    f.p->RenameItemClick();
+    f.RenameAsPlanned(answers);
 
-    EXPECT_TRUE(answers.AllUsed());
-    EXPECT_EQ(answers.Unexpected, 0);
     ASSERT_EQ(answers.Seen.size(), 3u);
     EXPECT_EQ(answers.Seen[1].text, "'" + oldName + kTakenAfter);
     EXPECT_EQ(f.shown, (std::vector<std::string>{oldName, oldName}));
@@ -296,21 +290,6 @@ TEST(Rename, JapaneseNamesWithBackslashSecondBytes)
 // --------------------------------------------------------- the dialog itself
 
 namespace {
-
-RECT PlaceOf(HWND h)
-{
-    RECT r;
-    GetWindowRect(h, &r);
-    MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-std::string TextOf(HWND h)
-{
-    wchar_t buf[256] = {};
-    GetWindowTextW(h, buf, 256);
-    return ToAnsi(buf);
-}
 
 void PostKey(HWND h, WPARAM key)
 {
@@ -404,10 +383,7 @@ TEST(RenameDialog, Layout)
 TEST(RenameDialog, EnterAndEscInTheNameBox)
 {
     RenameFixture f;
-    f.dir.File("a.txt", "A");
-    f.dir.File("c.txt", "C");
-    f.Open();
-    int i = f.ClickOn("a.txt");
+    int i = f.OpenOnATxtBesideCTxt();
     auto typeAndPress = [&](const std::string& text, WPARAM key) {
         return [&f, text, key](TForm* form) {
             RenameFormProbe r{*dynamic_cast<TRenameForm*>(form)};
@@ -421,9 +397,7 @@ TEST(RenameDialog, EnterAndEscInTheNameBox)
     {
         TModalAnswerer answers;
         answers.AnswerForm(typeAndPress("b.txt", VK_ESCAPE));
-        f.p->RenameItemClick();
-        EXPECT_TRUE(answers.AllUsed());
-        EXPECT_EQ(answers.Unexpected, 0);
+        f.RenameAsPlanned(answers);
         EXPECT_EQ(f.Entries(), Sorted({"a.txt", "c.txt"})) << "Esc cancels";
     }
     {
@@ -431,9 +405,7 @@ TEST(RenameDialog, EnterAndEscInTheNameBox)
         answers.AnswerForm(typeAndPress("c.txt", VK_RETURN))
             .PressButton(IDOK)
             .AnswerForm(typeAndPress("b.txt", VK_RETURN));
-        f.p->RenameItemClick();
-        EXPECT_TRUE(answers.AllUsed());
-        EXPECT_EQ(answers.Unexpected, 0);
+        f.RenameAsPlanned(answers);
         EXPECT_EQ(f.Entries(), Sorted({"b.txt", "c.txt"})) << "typing replaced the whole name; Enter pressed OK";
         EXPECT_EQ(f.p->List()->Item(i)->Caption, "b.txt");
     }

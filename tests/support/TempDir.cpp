@@ -1,6 +1,9 @@
 #include "tests/support/TempDir.h"
 
+#include <algorithm>
 #include <stdexcept>
+
+#include "gui/FileSystem.h"
 
 TTempDir::TTempDir(const std::string& name)
 {
@@ -32,6 +35,16 @@ std::string TTempDir::File(const std::string& name, const std::string& bytes, DW
     WriteFileBytes(path, bytes);
     if (attributes) SetFileAttributesW(ToWide(path).c_str(), attributes);
     return path;
+}
+
+std::vector<std::string> TTempDir::EntryNames(const std::string& sub) const
+{
+    std::vector<std::string> v;
+    ForEachEntry(path_ + (sub.empty() ? "" : sub + "\\") + "*", [&](const WIN32_FIND_DATAW& fd) {
+        if (!IsDotName(fd.cFileName)) v.push_back(ToAnsi(fd.cFileName));
+    });
+    std::sort(v.begin(), v.end());
+    return v;
 }
 
 std::string TTempDir::Folder(const std::string& name, DWORD attributes) const

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "gui/Win32.h"
 
@@ -24,6 +25,9 @@ public:
     std::string Write(const std::string& name, const std::string& bytes) const { return File(name, bytes); }
     std::string File(const std::string& name, const std::string& bytes = "", DWORD attributes = 0) const;
     std::string Folder(const std::string& name, DWORD attributes = 0) const;
+    // The names of the entries of the folder, or of its sub-folder of that
+    // name, without "." and "..", sorted.
+    std::vector<std::string> EntryNames(const std::string& sub = "") const;
 
 private:
     std::string path_;
