@@ -216,8 +216,11 @@ void TFilesForm::AllCompareMenuClick(TObject* Sender)
     if (CompareRunning) return;
     TRedrawSuspension suspended(SrcListBox, DestListBox);
     ClearMenuClick(Sender);
-    TCompareRun run(this);
-    CompareLines();
+    {
+        TCompareRun run(this);
+        CompareLines();
+    }
+    EnableDiffMoves();
 }
 
 void TFilesForm::ClearMenuClick(TObject* Sender)
@@ -226,6 +229,7 @@ void TFilesForm::ClearMenuClick(TObject* Sender)
     if (CompareRunning) return;
     SrcDiffLines.clear();
     DestDiffLines.clear();
+    EnableDiffMoves();
     for (TListBox* pane : {SrcListBox, DestListBox}) {
         if (pane->SelCount() > 0) pane->ClearSelection();
         pane->Repaint();
