@@ -61,11 +61,6 @@ bool TApplication::ProcessOne(MSG& msg)
             if (form->Menu()) {
                 TShiftState shift = CurrentShift();
                 if (TMenuItem* item = form->Menu()->FindShortCut((WORD)msg.wParam, shift)) {
-                    // A shortcut with Alt still reaches the default handling,
-                    // which does nothing with it but note that a key came
-                    // while Alt was down; otherwise the release of Alt would
-                    // open the window's menu bar.
-                    if (msg.message == WM_SYSKEYDOWN) DefWindowProcW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
                     item->Click();
                     return true;
                 }
