@@ -16,6 +16,12 @@ constexpr int RetListWidth = 57;
 constexpr int DestPaneWidth = 298;
 constexpr int ItemHeight = 12;
 
+// The part of a highlighted row's line that differs from the other pane's
+// line: stronger shades of the rows' colours ("$FDD6C6" on the left,
+// "$BEF684" on the right), colours written as $BBGGRR.
+constexpr const char* SrcSpanColor = "$F4A478";
+constexpr const char* DestSpanColor = "$6CDC30";
+
 constexpr const char* WindowFont = "ＭＳ Ｐゴシック";
 constexpr const char* ListFont = "ＭＳ ゴシック";
 constexpr int FontHeight = -12;

@@ -32,6 +32,9 @@ using TShiftState = unsigned;
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, unsigned short& Key, TShiftState Shift)>;
+// Files dropped onto a control: their paths (code page 932) in the order the
+// shell gives them, and the point of the drop in the control's client area.
+using TDropFilesEvent = std::function<void(TObject* Sender, const std::vector<std::string>& Files, int X, int Y)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 struct TRect {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include <shellapi.h>
+
 #include "gui/Application.h"
 #include "gui/Exception.h"
 #include "gui/Forms.h"
@@ -212,6 +214,11 @@ void TControl::Invalidate() const
     if (Handle) InvalidateRect(Handle, nullptr, TRUE);
 }
 
+void TControl::SetAcceptFiles(bool accept)
+{
+    if (Handle) DragAcceptFiles(Handle, accept ? TRUE : FALSE);
+}
+
 bool TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
 {
     (void)result;
@@ -267,6 +274,21 @@ bool TControl::WndProc(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
             if (key == 0) return true;
         }
         return false;
+    case WM_DROPFILES: {
+        HDROP drop = (HDROP)wp;
+        std::vector<std::string> files;
+        POINT p{};
+        DragQueryPoint(drop, &p);
+        const UINT n = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < n; ++i) {
+            std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+            name.resize(DragQueryFileW(drop, i, &name[0], (UINT)name.size()));
+            files.push_back(ToAnsi(name));
+        }
+        DragFinish(drop);
+        if (OnDropFiles) OnDropFiles(this, files, p.x, p.y);
+        return true;
+    }
     case WM_CONTEXTMENU:
         if (PopupMenu) {
             int x = (short)LOWORD(lp), y = (short)HIWORD(lp);

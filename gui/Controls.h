@@ -69,6 +69,11 @@ public:
     TMouseEvent OnMouseUp;
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
+    // Files dragged from the shell and dropped onto the control or onto a
+    // child of it that does not accept files itself; SetAcceptFiles(true)
+    // lets the window take them.
+    TDropFilesEvent OnDropFiles;
+    void SetAcceptFiles(bool accept);
 
     int ControlId() const { return id_; }
 

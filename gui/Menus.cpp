@@ -60,6 +60,14 @@ std::string TMenuItem::ShortCutText() const
         s += (char)ShortCutKey;
     else if (ShortCutKey >= VK_F1 && ShortCutKey <= VK_F12)
         s += "F" + std::to_string(ShortCutKey - VK_F1 + 1);
+    else if (ShortCutKey == VK_UP)
+        s += "Up";
+    else if (ShortCutKey == VK_DOWN)
+        s += "Down";
+    else if (ShortCutKey == VK_LEFT)
+        s += "Left";
+    else if (ShortCutKey == VK_RIGHT)
+        s += "Right";
     return s;
 }
 
@@ -134,9 +142,11 @@ void TMenuItem::Click()
 
 TMenuItem* TMenuItem::FindShortCut(WORD key, TShiftState shift)
 {
+    const TShiftState keys = shift & (ssCtrl | ssShift | ssAlt);
     for (TMenuItem* i : items_) {
         if (!i->enabled_) continue;
-        if (i->ShortCutKey && i->ShortCutKey == key && i->ShortCutShift == (shift & (ssCtrl | ssShift | ssAlt)))
+        if ((i->ShortCutKey && i->ShortCutKey == key && i->ShortCutShift == keys) ||
+            (i->ShortCutKey2 && i->ShortCutKey2 == key && i->ShortCutShift2 == keys))
             return i;
         if (TMenuItem* found = i->FindShortCut(key, shift)) return found;
     }

@@ -27,6 +27,10 @@ public:
     // A shortcut: virtual-key code plus ssCtrl/ssShift/ssAlt; 0 for none.
     WORD ShortCutKey = 0;
     TShiftState ShortCutShift = 0;
+    // A second shortcut for the same item (0 for none); the menu shows the
+    // first one only.
+    WORD ShortCutKey2 = 0;
+    TShiftState ShortCutShift2 = 0;
     std::string ShortCutText() const;
 
     TNotifyEvent OnClick;
@@ -42,7 +46,7 @@ public:
     HMENU SubMenu() const { return submenu_; }
     static TMenuItem* FromCommand(UINT id);
 
-    // Finds an enabled item of this tree whose shortcut matches.
+    // Finds an enabled item of this tree whose shortcut (either one) matches.
     TMenuItem* FindShortCut(WORD key, TShiftState shift);
 
 protected:

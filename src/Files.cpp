@@ -1,7 +1,8 @@
 // The comparison window: construction and layout, the resize rule, Exit and
 // the help messages; loading files into the panes, the Open commands and the
 // panes' pop-up commands. The comparison run, the painting of the rows and
-// linked scrolling are in FilesCompare.cpp.
+// linked scrolling are in FilesCompare.cpp; moving between differences and
+// dropped files in FilesNavigate.cpp.
 #include "src/Files.h"
 
 #include <algorithm>
@@ -81,6 +82,18 @@ TFilesForm::TFilesForm() : TForm(nullptr, bsSizeable)
     Compare1 = MakeItem(MainMenu1, FilesTexts::Compare1, "Compare1");
     AllCompareMenu = MakeItem(Compare1, FilesTexts::AllCompareMenu, "AllCompareMenu");
     ClearMenu = MakeItem(Compare1, FilesTexts::ClearMenu, "ClearMenu");
+    Compare1->AddSeparator();
+    NextDiffMenu = MakeItem(Compare1, FilesTexts::NextDiffMenu, "NextDiffMenu");
+    NextDiffMenu->ShortCutKey = VK_DOWN;
+    NextDiffMenu->ShortCutShift = ssAlt;
+    NextDiffMenu->ShortCutKey2 = VK_F8;
+    PrevDiffMenu = MakeItem(Compare1, FilesTexts::PrevDiffMenu, "PrevDiffMenu");
+    PrevDiffMenu->ShortCutKey = VK_UP;
+    PrevDiffMenu->ShortCutShift = ssAlt;
+    PrevDiffMenu->ShortCutKey2 = VK_F7;
+    // Nothing to move between before a run.
+    NextDiffMenu->SetEnabled(false);
+    PrevDiffMenu->SetEnabled(false);
     Option1 = MakeItem(MainMenu1, FilesTexts::Option1, "Option1");
     SameMenu = MakeItem(Option1, FilesTexts::SameMenu, "SameMenu");
     SameMenu->SetChecked(true);
@@ -139,6 +152,8 @@ void TFilesForm::BindHandlers()
     ExitMenu->OnClick = Bind(this, &TFilesForm::ExitMenuClick);
     AllCompareMenu->OnClick = Bind(this, &TFilesForm::AllCompareMenuClick);
     ClearMenu->OnClick = Bind(this, &TFilesForm::ClearMenuClick);
+    NextDiffMenu->OnClick = Bind(this, &TFilesForm::NextDiffMenuClick);
+    PrevDiffMenu->OnClick = Bind(this, &TFilesForm::PrevDiffMenuClick);
     SameMenu->OnClick = Bind(this, &TFilesForm::SameMenuClick);
     SoftMenu->OnClick = Bind(this, &TFilesForm::SoftMenuClick);
     AboutMenu->OnClick = Bind(this, &TFilesForm::AboutMenuClick);
@@ -152,6 +167,8 @@ void TFilesForm::BindHandlers()
     SrcListBox->OnMouseDown = Bind(this, &TFilesForm::SrcListBoxMouseDown);
     DestListBox->OnMouseDown = Bind(this, &TFilesForm::DestListBoxMouseDown);
     OnResize = Bind(this, &TFilesForm::FormResize);
+    OnDropFiles = Bind(this, &TFilesForm::FormDropFiles);
+    SetAcceptFiles(true);
 }
 
 TFilesForm::~TFilesForm()

@@ -23,8 +23,8 @@ public:
 
     TStatusBar* StatusBar1;
     TMainMenu* MainMenu1;
-    TMenuItem *File1, *OpenMenu, *ExitMenu, *Compare1, *AllCompareMenu, *ClearMenu, *Option1, *SameMenu, *Help1,
-        *AboutMenu;
+    TMenuItem *File1, *OpenMenu, *ExitMenu, *Compare1, *AllCompareMenu, *ClearMenu, *NextDiffMenu, *PrevDiffMenu,
+        *Option1, *SameMenu, *Help1, *AboutMenu;
     TPanel* LeftPanel;
     TListBox *Ret1ListBox, *Ret2ListBox;
     TListBox *SrcListBox, *DestListBox;
@@ -100,6 +100,22 @@ private:
     void ScrollIntoView(TListBox* pane, int index);
     void WMCtlColorListBox(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     void SameMenuClick(TObject* Sender);
+
+    // Moving between differences (FilesNavigate.cpp). The last move's
+    // position and the left pane's top row right after it: while that top
+    // row stays, the next move counts from the position, else from the top
+    // row.
+    int32_t MovedTo = -1;
+    int MovedTop = -1;
+    void NextDiffMenuClick(TObject* Sender);
+    void PrevDiffMenuClick(TObject* Sender);
+    void MoveToDifference(int32_t position);
+    int32_t MoveReference() const;
+    // Enables the moves when the run's results hold a difference.
+    void EnableDiffMoves();
+
+    // Files dropped onto the window (FilesNavigate.cpp).
+    void FormDropFiles(TObject* Sender, const std::vector<std::string>& Files, int X, int Y);
 
     TPaneLines& LinesOf(TListBox* pane) { return pane == SrcListBox ? SrcLines : DestLines; }
 

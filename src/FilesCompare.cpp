@@ -7,8 +7,10 @@
 #include <tuple>
 
 #include "gui/Application.h"
+#include "forms/FilesLayout.h"
 #include "src/Files.h"
 #include "text/DiffLines.h"
+#include "text/DiffSpan.h"
 
 // Linked scrolling's guard: 1 while a pane's top index is being copied to
 // the other pane, so that the repaint this causes copies nothing back.
@@ -60,6 +62,18 @@ TColor DestHighlightColor()
     return c;
 }
 
+TColor SrcSpanColor()
+{
+    static const TColor c = StringToColor(FilesLayout::SrcSpanColor);
+    return c;
+}
+
+TColor DestSpanColor()
+{
+    static const TColor c = StringToColor(FilesLayout::DestSpanColor);
+    return c;
+}
+
 // The number of a difference-number list entry: decimal digits after the
 // leading spaces; 0 for anything else.
 int EntryNumber(const std::string& text)
@@ -78,12 +92,32 @@ int EntryNumber(const std::string& text)
 constexpr size_t kMarkedLength = 65536;
 constexpr size_t kMarkSpacing = 8192;
 
-void PaintRow(TListBox* pane, const TPaneLines& lines, TCharWidths& widths,
+// The colours of a pane's highlighted rows: the row, and the part of the
+// line that differs from the other pane's line at the same position.
+struct TRowColors {
+    TColor row, span;
+};
+
+// The bytes of this pane's line `index` that differ from the other pane's
+// line there: between their common beginning and common end, or the whole
+// line when the other pane has no line there.
+std::pair<size_t, size_t> DifferingBytes(const TPaneLines& lines, const TPaneLines& other, int index)
+{
+    const char* line = lines.LineData(index);
+    const size_t length = lines.LineLength(index);
+    if (index >= other.Count()) return {0, length};
+    const TDiffSpan span = DifferingSpan(line, length, other.LineData(index), other.LineLength(index));
+    return {span.begin, span.aEnd};
+}
+
+void PaintRow(TListBox* pane, const TPaneLines& lines, const TPaneLines& other, TCharWidths& widths,
               std::unordered_map<int, std::vector<TTextPoint>>& marks, const std::vector<int32_t>& diffLines,
-              TColor highlight, int index, const TRect& rect)
+              TRowColors colors, int index, const TRect& rect)
 {
     TCanvas& canvas = pane->Canvas;
-    if (IsDiffLine(diffLines, index)) {
+    const bool highlighted = IsDiffLine(diffLines, index);
+    const TColor highlight = colors.row;
+    if (highlighted) {
         canvas.Brush.Color = highlight;
         canvas.FontColor = clWindowText;
     }
@@ -117,6 +151,20 @@ void PaintRow(TListBox* pane, const TPaneLines& lines, TCharWidths& widths,
         canvas.TextRect(rect, x + labelWidth + span.begin.column, rect.Top,
                         std::string(line + span.begin.byte, span.end - span.begin.byte));
     }
+    if (!highlighted) return;
+
+    // The differing part of the line, where it meets the visible part,
+    // drawn again over the row in the stronger colour. Only the visible
+    // bytes are measured.
+    const auto [first, last] = DifferingBytes(lines, other, index);
+    const size_t b = std::max(first, span.begin.byte), e = std::min(last, span.end);
+    if (b >= e) return;
+    const int left = x + labelWidth + span.begin.column + widths.Width(line + span.begin.byte, b - span.begin.byte);
+    const int right = left + widths.Width(line + b, e - b);
+    TRect part{std::max(left, rect.Left), rect.Top, std::min(right, rect.Right), rect.Bottom};
+    if (part.Left >= part.Right) return;
+    canvas.Brush.Color = colors.span;
+    canvas.TextRect(part, left, rect.Top, std::string(line + b, e - b));
 }
 
 // While a run lets messages be processed, the commands that would change
@@ -168,8 +216,11 @@ void TFilesForm::AllCompareMenuClick(TObject* Sender)
     if (CompareRunning) return;
     TRedrawSuspension suspended(SrcListBox, DestListBox);
     ClearMenuClick(Sender);
-    TCompareRun run(this);
-    CompareLines();
+    {
+        TCompareRun run(this);
+        CompareLines();
+    }
+    EnableDiffMoves();
 }
 
 void TFilesForm::ClearMenuClick(TObject* Sender)
@@ -178,6 +229,7 @@ void TFilesForm::ClearMenuClick(TObject* Sender)
     if (CompareRunning) return;
     SrcDiffLines.clear();
     DestDiffLines.clear();
+    EnableDiffMoves();
     for (TListBox* pane : {SrcListBox, DestListBox}) {
         if (pane->SelCount() > 0) pane->ClearSelection();
         pane->Repaint();
@@ -275,14 +327,16 @@ void TFilesForm::SrcListBoxDrawItem(TWinControl* Control, int Index, TRect Rect,
 {
     (void)Control;
     (void)State;
-    PaintRow(SrcListBox, SrcLines, PaneCharWidths(), SrcMarks, SrcDiffLines, SrcHighlightColor(), Index, Rect);
+    PaintRow(SrcListBox, SrcLines, DestLines, PaneCharWidths(), SrcMarks, SrcDiffLines,
+             TRowColors{SrcHighlightColor(), SrcSpanColor()}, Index, Rect);
 }
 
 void TFilesForm::DestListBoxDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)
 {
     (void)Control;
     (void)State;
-    PaintRow(DestListBox, DestLines, PaneCharWidths(), DestMarks, DestDiffLines, DestHighlightColor(), Index, Rect);
+    PaintRow(DestListBox, DestLines, SrcLines, PaneCharWidths(), DestMarks, DestDiffLines,
+             TRowColors{DestHighlightColor(), DestSpanColor()}, Index, Rect);
 }
 
 void TFilesForm::Ret1ListBoxClick(TObject* Sender)

@@ -26,3 +26,26 @@ inline int32_t JumpPreTop(int32_t top, int32_t visible, int32_t count, int32_t i
     if (top < index && count <= top + visible) return -1;
     return index > visible ? 0 : count - 1;
 }
+
+// Moving between differences: the first position after `from` (next) or the
+// last one before it (previous) that occurs in either of two ascending
+// arrays of differing positions; -1 when there is none.
+inline int32_t NextDiffPosition(const std::vector<int32_t>& a, const std::vector<int32_t>& b, int32_t from)
+{
+    int32_t best = -1;
+    for (const std::vector<int32_t>* v : {&a, &b}) {
+        auto it = std::upper_bound(v->begin(), v->end(), from);
+        if (it != v->end() && (best < 0 || *it < best)) best = *it;
+    }
+    return best;
+}
+
+inline int32_t PrevDiffPosition(const std::vector<int32_t>& a, const std::vector<int32_t>& b, int32_t from)
+{
+    int32_t best = -1;
+    for (const std::vector<int32_t>* v : {&a, &b}) {
+        auto it = std::lower_bound(v->begin(), v->end(), from);
+        if (it != v->begin() && *(it - 1) > best) best = *(it - 1);
+    }
+    return best;
+}

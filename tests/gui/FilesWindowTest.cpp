@@ -50,7 +50,8 @@ TEST_F(FilesWindow, StartsWithItsCaptionMenusAndEmptyPanesAndPanels)
         std::vector<const char*> items;
     } menus[] = {
         {"ファイル（&F）", {"開く(&O)\tCtrl+O", "終了(&X)"}},
-        {"比較(&M)", {"すべての文字列(&A)", "結果をクリア(&C)"}},
+        // A separator reads back as an empty text.
+        {"比較(&M)", {"すべての文字列(&A)", "結果をクリア(&C)", "", "次の相違(&N)\tAlt+Down", "前の相違(&P)\tAlt+Up"}},
         {"オプション(&O)", {"連動する(&E)"}},
         {"ヘルプ(&H)", {"ソフトについて（&S）...", "バージョン情報(&A)..."}},
     };

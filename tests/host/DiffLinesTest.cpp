@@ -59,3 +59,47 @@ TEST(DiffLines, JumpRule)
         EXPECT_EQ(JumpPreTop(c.top, c.visible, c.count, c.index), c.expected)
             << "top " << c.top << " visible " << c.visible << " count " << c.count << " index " << c.index;
 }
+
+// Next and previous difference over the two arrays: the nearest position
+// strictly after or before, from either array, and -1 past the ends; the
+// same as a scan of every position.
+TEST(DiffLines, NextAndPreviousPosition)
+{
+    struct Case {
+        std::vector<int32_t> a, b;
+        int32_t from, next, prev;
+    } cases[] = {
+        {{}, {}, 0, -1, -1},
+        {{3, 7}, {3, 7}, 0, 3, -1},
+        {{3, 7}, {3, 7}, 3, 7, -1},
+        {{3, 7}, {3, 7}, 5, 7, 3},
+        {{3, 7}, {3, 7}, 7, -1, 3},
+        {{3, 7}, {3, 7}, 9, -1, 7},
+        {{3}, {3, 10, 11}, 3, 10, -1},   // the right pane's surplus lines
+        {{3, 10, 11}, {3}, 10, 11, 3},   // the left pane's
+        {{2}, {5}, 3, 5, 2},
+        {{0}, {0}, -1, 0, -1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NextDiffPosition(c.a, c.b, c.from), c.next) << "from " << c.from;
+        EXPECT_EQ(PrevDiffPosition(c.a, c.b, c.from), c.prev) << "from " << c.from;
+    }
+    std::mt19937 rng(11);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<int32_t> a, b;
+        for (int32_t i = 0; i < 60; ++i) {
+            if (rng() % 5 == 0) a.push_back(i);
+            if (rng() % 5 == 0) b.push_back(i);
+        }
+        for (int32_t from = -1; from <= 61; ++from) {
+            int32_t next = -1, prev = -1;
+            for (int32_t i = 0; i < 60; ++i) {
+                bool any = std::binary_search(a.begin(), a.end(), i) || std::binary_search(b.begin(), b.end(), i);
+                if (any && i > from && next < 0) next = i;
+                if (any && i < from) prev = i;
+            }
+            ASSERT_EQ(NextDiffPosition(a, b, from), next);
+            ASSERT_EQ(PrevDiffPosition(a, b, from), prev);
+        }
+    }
+}
