@@ -10,20 +10,12 @@
 #include "src/BrowseFileDlg.h"
 #include "tests/support/DialogProbe.h"
 #include "tests/support/FilesFormFixture.h"
+#include "tests/support/Input.h"
 #include "text/Ansi.h"
 
 using FilesKeyboard = FilesFormTest;
 
 namespace {
-
-INPUT Key(WORD vk, bool up)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
 
 // Presses and releases each key in turn; a key given with a modifier is
 // pressed while the modifier is held.
@@ -31,10 +23,10 @@ void Type(std::initializer_list<std::pair<WORD, WORD>> keys)
 {
     std::vector<INPUT> input;
     for (auto [modifier, key] : keys) {
-        if (modifier) input.push_back(Key(modifier, false));
-        input.push_back(Key(key, false));
-        input.push_back(Key(key, true));
-        if (modifier) input.push_back(Key(modifier, true));
+        if (modifier) input.push_back(KeyInput(modifier, false));
+        input.push_back(KeyInput(key, false));
+        input.push_back(KeyInput(key, true));
+        if (modifier) input.push_back(KeyInput(modifier, true));
     }
     SendInput((UINT)input.size(), input.data(), sizeof(INPUT));
 }

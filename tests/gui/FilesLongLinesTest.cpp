@@ -11,6 +11,7 @@
 
 #include "gui/Application.h"
 #include "src/Files.h"
+#include "tests/support/Input.h"
 #include "tests/support/FilesFormFixture.h"
 #include "text/Ansi.h"
 #include "text/CharWidths.h"
@@ -104,17 +105,6 @@ std::vector<COLORREF> ReferenceRows(TListBox* pane, int first, int rows, int pos
 int InkOf(const std::vector<COLORREF>& px)
 {
     return (int)std::count_if(px.begin(), px.end(), [](COLORREF c) { return c != GetSysColor(COLOR_WINDOW); });
-}
-
-// Moves the real pointer to screen point p, in absolute input units.
-INPUT MouseAt(POINT p, DWORD flags)
-{
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    return in;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "gui/Application.h"
 #include "src/Files.h"
+#include "tests/support/Input.h"
 #include "tests/support/FilesFormFixture.h"
 
 namespace {
@@ -320,21 +321,6 @@ TEST_F(FilesScroll, ThumbDragReachesEveryRowAndTheOtherPaneFollows)
         EXPECT_EQ(f.DestListBox->TopIndex(), target);
     }
 }
-
-namespace {
-
-// Moves the real pointer to screen point p, in absolute input units.
-INPUT MouseAt(POINT p, DWORD flags)
-{
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    return in;
-}
-
-}  // namespace
 
 // The same with the real mouse: the thumb pressed, dragged three quarters
 // of the way down the track and released.

@@ -13,6 +13,7 @@
 #include "gui/Menus.h"
 #include "gui/SimpleCtrls.h"
 #include "gui/StdCtrls.h"
+#include "tests/support/Input.h"
 #include "src/BrowseFileDlg.h"
 #include "src/NewFolder.h"
 #include "src/Rename.h"
@@ -212,23 +213,8 @@ struct BrowseFileDlgProbe {
         d.PopupMenu1->OnPopup = onPopup;
         return *prepared;
     }
-    static INPUT Key(WORD vk, bool up)
-    {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        return in;
-    }
-    static INPUT Mouse(POINT screen, DWORD flags)
-    {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        in.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-        return in;
-    }
+    static INPUT Key(WORD vk, bool up) { return KeyInput(vk, up); }
+    static INPUT Mouse(POINT screen, DWORD flags) { return MouseAt(screen, flags); }
     // Shift+F10 in the focused list.
     bool ShiftF10()
     {
